@@ -1,0 +1,38 @@
+#include "conversion/pipeline.h"
+
+#include "conversion/codeset2.h"
+#include "conversion/codeset4.h"
+#include "conversion/lamalef.h"
+#include "conversion/ligatures.h"
+#include "conversion/shaping.h"
+
+namespace kovrim {
+
+CodeString RunPipeline(StringView input, const PipelineOptions& options) {
+  String padded;
+  padded.reserve(input.size() + 2);
+  padded.push_back(U' ');
+  padded.append(input);
+  padded.push_back(U' ');
+
+  const CodeString visualText =
+      ShapingPass(padded, {.path = options.path,
+                           .keepSpaces = options.keepSpaces,
+                           .codeSet3Selected = options.codeSet == CodeSet::K3});
+  CodeString baseCodes = LamAlefPass(visualText);
+
+  if (options.codeSet == CodeSet::K2) return CodeSet2Map(baseCodes, options.path);
+  if (!options.complexLigatures || baseCodes.empty()) return baseCodes;
+
+  // The text-box path has always ended the pair pass's input with one more
+  // space; typed text has not.
+  if (options.path == InputPath::TextBox) baseCodes.push_back(32);
+  const CodeString pairCodes = PairLigaturePass(baseCodes);
+  const bool renumber = options.codeSet == CodeSet::K3 || options.codeSet == CodeSet::K4;
+  const CodeString complexCodes = TripleLigaturePass(pairCodes, renumber, options.path);
+
+  if (options.codeSet != CodeSet::K4) return complexCodes;
+  return CodeSet4Map(complexCodes);
+}
+
+}  // namespace kovrim

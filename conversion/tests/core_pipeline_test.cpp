@@ -1,0 +1,82 @@
+#include <gtest/gtest.h>
+
+#include "conversion/pipeline.h"
+#include "test_util.h"
+
+namespace kovrim {
+namespace {
+
+using testing::Show;
+using testing::U8;
+
+constexpr auto kTb = InputPath::TextBox;
+constexpr auto kKb = InputPath::Keyboard;
+
+CodeString Convert(const String& in, CodeSet cs, bool complex, bool spaces = true, InputPath p = kTb) {
+  return RunPipeline(in, {.codeSet = cs, .complexLigatures = complex, .keepSpaces = spaces, .path = p});
+}
+
+TEST(Pipeline, LamAlefWithoutComplexLigatures) {
+  const String la = U8("لا");
+  EXPECT_EQ(Show(Convert(la, CodeSet::K1, false)), "32 220 32");
+  EXPECT_EQ(Show(Convert(la, CodeSet::K3, false)), "32 220 32");
+  EXPECT_EQ(Show(Convert(la, CodeSet::K4, false)), "32 220 32");
+  EXPECT_EQ(Show(Convert(la, CodeSet::K2, false)), "32 98 32");
+  EXPECT_EQ(Show(Convert(la, CodeSet::K2, true)), "32 98 32");
+  EXPECT_EQ(Show(Convert(U"\u00BEA", CodeSet::K3, false, true, kKb)), "32 220 32");
+}
+
+TEST(Pipeline, EmptyInput) {
+  for (const InputPath p : {kTb, kKb}) {
+    EXPECT_EQ(Show(Convert(U"", CodeSet::K1, false, true, p)), "32 32");
+    EXPECT_EQ(Show(Convert(U"", CodeSet::K2, false, true, p)), "32 32");
+    EXPECT_EQ(Show(Convert(U"", CodeSet::K3, false, false, p)), "");
+    EXPECT_EQ(Show(Convert(U"", CodeSet::K2, true, false, p)), "");
+    EXPECT_EQ(Show(Convert(U"   ", CodeSet::K3, true, false, p)), "");
+  }
+}
+
+TEST(Pipeline, CodeSet2IgnoresComplexLigatures) {
+  const String text = U8("بسم الله الرحمن الرحيم\r\nلا إله إلا الله 1426 ");
+  for (const InputPath p : {kTb, kKb}) {
+    EXPECT_EQ(Convert(text, CodeSet::K2, true, true, p), Convert(text, CodeSet::K2, false, true, p));
+  }
+}
+
+TEST(Pipeline, CodeSet3TahDependsOnPath) {
+  EXPECT_EQ(Show(Convert(U8("طب"), CodeSet::K3, false)), "32 75 249 32");
+  EXPECT_EQ(Show(Convert(U8("طب"), CodeSet::K1, false)), "32 75 127 32");
+  EXPECT_EQ(Show(Convert(U"\u00A2L", CodeSet::K1, false, true, kKb)), "32 75 249 32");
+}
+
+TEST(Pipeline, BadInputNeverCrashesAndKeepsForeignCharacters) {
+  String mixed = U8("ب\r\r\n\n\r\n");
+  mixed += char32_t(0);
+  mixed += char32_t(0xD800);  // a lone surrogate half
+  mixed += U"\U0001F600\u05D0\u0915\u4E2D\u0E01\u200F\uFFFF";
+  for (const CodeSet cs : {CodeSet::K1, CodeSet::K2, CodeSet::K3}) {
+    for (const InputPath p : {kTb, kKb}) {
+      for (const bool spaces : {false, true}) {
+        const CodeString out = Convert(mixed, cs, false, spaces, p);
+        const String text = TextFromCodes(out);
+        for (const char32_t c : {char32_t(0x1F600), char32_t(0xD800), char32_t(0x4E2D)}) {
+          EXPECT_NE(text.find(c), String::npos);
+        }
+      }
+    }
+  }
+}
+
+TEST(Pipeline, FiveMegabytePasteConverts) {
+  String big;
+  const String line = U8("برنامج مخصص لإدخال النصوص العربية في البرامج 1426 \r\n");
+  while (big.size() < 5'000'000) big += line;
+  const CodeString out = Convert(big, CodeSet::K3, false);
+  EXPECT_GT(out.size(), big.size() / 2);
+  const CodeString one = Convert(line, CodeSet::K3, false);
+  // Every line converts alike; the first one stands at the front.
+  EXPECT_EQ(out.substr(0, 20), one.substr(0, 20));
+}
+
+}  // namespace
+}  // namespace kovrim

@@ -1,0 +1,28 @@
+// Helpers for the conversion tests: readable code strings in failure output.
+#pragma once
+
+#include <string>
+
+#include "conversion/codes.h"
+
+namespace kovrim::testing {
+
+// "32 220 32"; a foreign code shows as U+XXXX.
+inline std::string Show(const CodeString& codes) {
+  std::string s;
+  char buf[16];
+  for (const Code c : codes) {
+    if (!s.empty()) s += ' ';
+    if (IsByteCode(c)) {
+      s += std::to_string(c);
+    } else {
+      std::snprintf(buf, sizeof buf, "U+%04X", static_cast<unsigned>(c - kForeignBase));
+      s += buf;
+    }
+  }
+  return s;
+}
+
+inline String U8(const char* utf8) { return StringFromUtf8(utf8); }
+
+}  // namespace kovrim::testing

@@ -1,0 +1,16 @@
+// The Windows-1256 code page: the one-byte character set in which the code
+// strings of the code sets travel.  Every byte 0 to 255 stands for exactly
+// one character, and no two bytes for the same one.
+#pragma once
+
+#include <optional>
+
+namespace kovrim::cp1256 {
+
+// The character that byte b stands for.
+char32_t ToUnicode(unsigned char b);
+
+// The byte that stands for character c, if there is one.
+std::optional<unsigned char> FromUnicode(char32_t c);
+
+}  // namespace kovrim::cp1256
