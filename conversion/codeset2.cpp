@@ -30,17 +30,19 @@ const Map& MapFor(InputPath path) {
 
 CodeString CodeSet2Map(const CodeString& baseCodes, InputPath path) {
   const Map& map = MapFor(path);
-  CodeString out;
-  out.reserve(baseCodes.size() + baseCodes.size() / 8);
+  // At most two codes per input code.
+  CodeString out(2 * baseCodes.size(), 0);
+  Code* o = out.data();
   for (const Code c : baseCodes) {
     const CodeSet2Entry* e = IsByteCode(c) ? &map.byBase[c] : nullptr;
     if (e == nullptr || e->first == 0) {
-      out.push_back(c);
+      *o++ = c;
       continue;
     }
-    out.push_back(e->first);
-    if (e->second != 0) out.push_back(e->second);
+    *o++ = e->first;
+    if (e->second != 0) *o++ = e->second;
   }
+  out.resize(static_cast<std::size_t>(o - out.data()));
   return out;
 }
 

@@ -20,5 +20,6 @@ inline constexpr std::array<PairRule, 8> LamAlefRules = {{
 }};
 
 CodeString LamAlefPass(const CodeString& visualText);
+void LamAlefPassInPlace(CodeString& codes);
 
 }  // namespace kovrim

@@ -9,17 +9,21 @@
 namespace kovrim {
 
 CodeString RunPipeline(StringView input, const PipelineOptions& options) {
-  String padded;
+  // Working strings keep their capacity from one conversion to the next, so a
+  // keystroke in a long text does not pay for fresh memory every time.
+  thread_local String padded;
+  thread_local CodeString baseCodes;
+  padded.clear();
   padded.reserve(input.size() + 2);
   padded.push_back(U' ');
   padded.append(input);
   padded.push_back(U' ');
 
-  const CodeString visualText =
-      ShapingPass(padded, {.path = options.path,
+  ShapingPassInto(padded, {.path = options.path,
                            .keepSpaces = options.keepSpaces,
-                           .codeSet3Selected = options.codeSet == CodeSet::K3});
-  CodeString baseCodes = LamAlefPass(visualText);
+                           .codeSet3Selected = options.codeSet == CodeSet::K3},
+                  baseCodes);
+  LamAlefPassInPlace(baseCodes);
 
   if (options.codeSet == CodeSet::K2) return CodeSet2Map(baseCodes, options.path);
   if (!options.complexLigatures || baseCodes.empty()) return baseCodes;

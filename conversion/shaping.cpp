@@ -1,5 +1,7 @@
 #include "conversion/shaping.h"
 
+#include <algorithm>
+
 namespace kovrim {
 
 namespace {
@@ -49,56 +51,61 @@ String DualJoiningLetters(InputPath path) { return JoinString(path, true); }
 String JoiningLetters(InputPath path) { return JoinString(path, false); }
 
 CodeString ShapingPass(StringView text, const ShapingOptions& options) {
+  CodeString visual;
+  ShapingPassInto(text, options, visual);
+  return visual;
+}
+
+void ShapingPassInto(StringView text, const ShapingOptions& options, CodeString& visual) {
   const Alphabet& alphabet = AlphabetFor(options.path);
   const bool textBox = options.path == InputPath::TextBox;
   const bool altTah = !textBox || options.codeSet3Selected;
   const char32_t hamza = textBox ? kHamzaLetter : kHamzaCodeCharacter;
   const auto rowOf = [&](char32_t c) -> int { return c < kKeyLimit ? alphabet.row[c] : 0; };
 
-  CodeString visual;
-  visual.reserve(text.size() + 8);
+  visual.clear();
+  visual.reserve(text.size() + text.size() / 16 + 8);
   // The current line is built by putting each new block in front of it.  To
   // keep that linear, the line is collected back to front in `reversed` and
-  // turned round once when it ends.
-  CodeString reversed;
-  CodeString numberRun;  // digits and periods, in reading order, not yet placed
+  // turned round once when it ends.  Both scratch strings keep their
+  // capacity from one conversion to the next.
+  thread_local CodeString reversed;
+  thread_local CodeString numberRun;  // digits and periods, in reading order, not yet placed
+  reversed.clear();
+  numberRun.clear();
+  const auto endLine = [&] {
+    const std::size_t at = visual.size();
+    visual.resize(at + reversed.size());
+    std::reverse_copy(reversed.begin(), reversed.end(), visual.begin() + at);
+    reversed.clear();
+  };
+  const auto placeNumberRun = [&] {
+    for (std::size_t k = numberRun.size(); k-- > 0;) reversed.push_back(numberRun[k]);
+    numberRun.clear();
+  };
 
   const std::size_t n = text.size();
+  // Rows of the previous, current and next character, rolled along; a row
+  // is LetterFormTable index + 1, or 0 for a character that is no letter.
+  int prevRow = 0;
+  int curRow = n > 0 ? rowOf(text[0]) : 0;
   for (std::size_t p = 0; p < n; ++p) {
     const char32_t cur = text[p];
-    bool hasOut = true;
-    Code out = 0;
+    const int nextRow = p + 1 < n ? rowOf(text[p + 1]) : 0;
+    const int row = curRow;
+    const bool prevJoins = prevRow != 0 && LetterFormTable[prevRow - 1].joinClass == 2;
+    prevRow = curRow;
+    curRow = nextRow;
 
-    if (cur == U' ' && !options.keepSpaces) {
-      hasOut = false;  // a dropped space still places the number run
-    } else if (cur == U'\r') {
-      // The line ends here; an open number run carries into the next line.
-      visual.append(reversed.rbegin(), reversed.rend());
-      visual.push_back(13);
-      visual.push_back(10);
-      reversed.clear();
-      continue;
-    } else if (cur == U'\n' && textBox) {
-      out = 32;
-    } else if (cur == U' ') {
-      out = 32;
-    } else if (cur == U'(') {
-      out = 125;
-    } else if (cur == U')') {
-      out = 123;
-    } else if (cur == U'-') {
-      out = 45;
-    } else if (cur == U'.' || (cur >= U'0' && cur <= U'9')) {
-      numberRun.push_back(cur == U'.' ? 46 : cur);
-      continue;
-    } else if (const int row = rowOf(cur)) {
+    Code out;
+    // No letter key of either alphabet is a space, line break, parenthesis,
+    // hyphen, period or digit, so testing for a letter first decides the same.
+    if (row != 0) {
       const LetterForms& letter = LetterFormTable[row - 1];
-      const bool prevJoins = p > 0 && rowOf(text[p - 1]) != 0 &&
-                             LetterFormTable[rowOf(text[p - 1]) - 1].joinClass == 2;
       if (letter.joinClass == 1) {
         out = prevJoins ? letter.final : letter.isolated;
       } else {
-        const bool nextJoins = p + 1 < n && rowOf(text[p + 1]) != 0;
+        const bool nextJoins = nextRow != 0;
         const bool tahAlt = altTah && row - 1 == static_cast<int>(kTahRow);
         if (prevJoins && nextJoins) {
           out = tahAlt ? kTahMedialAlt : letter.medial;
@@ -110,6 +117,29 @@ CodeString ShapingPass(StringView text, const ShapingOptions& options) {
           out = letter.isolated;
         }
       }
+    } else if (cur == U' ') {
+      if (!options.keepSpaces) {
+        placeNumberRun();  // a dropped space still places the number run
+        continue;
+      }
+      out = 32;
+    } else if (cur == U'\r') {
+      // The line ends here; an open number run carries into the next line.
+      endLine();
+      visual.push_back(13);
+      visual.push_back(10);
+      continue;
+    } else if (cur == U'\n' && textBox) {
+      out = 32;
+    } else if (cur == U'(') {
+      out = 125;
+    } else if (cur == U')') {
+      out = 123;
+    } else if (cur == U'-') {
+      out = 45;
+    } else if (cur == U'.' || (cur >= U'0' && cur <= U'9')) {
+      numberRun.push_back(cur == U'.' ? 46 : cur);
+      continue;
     } else if (cur == hamza) {
       out = kHamzaCode;
     } else {
@@ -118,15 +148,13 @@ CodeString ShapingPass(StringView text, const ShapingOptions& options) {
 
     // The number run and this character go in front of the line as one
     // block, the run on the left.
-    if (hasOut) reversed.push_back(out);
-    reversed.append(numberRun.rbegin(), numberRun.rend());
-    numberRun.clear();
+    reversed.push_back(out);
+    if (!numberRun.empty()) placeNumberRun();
   }
   // The padding space has placed any open run already; a caller's own string
   // that ends in a digit gets its run placed here rather than lost.
-  reversed.append(numberRun.rbegin(), numberRun.rend());
-  visual.append(reversed.rbegin(), reversed.rend());
-  return visual;
+  placeNumberRun();
+  endLine();
 }
 
 }  // namespace kovrim

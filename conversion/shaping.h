@@ -79,5 +79,7 @@ struct ShapingOptions {
 // Turns the padded input (the text with one space before and after it) into
 // base codes, every line in visual order, lines ended by CR LF.
 CodeString ShapingPass(StringView paddedText, const ShapingOptions& options);
+// The same, into a string whose capacity the caller keeps between runs.
+void ShapingPassInto(StringView paddedText, const ShapingOptions& options, CodeString& visual);
 
 }  // namespace kovrim
