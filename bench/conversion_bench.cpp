@@ -54,6 +54,9 @@ void Register(const char* set, PipelineOptions options) {
 const int kRegistered = [] {
   Register("K2", {.codeSet = CodeSet::K2, .complexLigatures = false});
   Register("K3", {.codeSet = CodeSet::K3, .complexLigatures = false});
+  Register("K1_complex", {.codeSet = CodeSet::K1, .complexLigatures = true});
+  Register("K3_complex", {.codeSet = CodeSet::K3, .complexLigatures = true});
+  Register("K4_complex", {.codeSet = CodeSet::K4, .complexLigatures = true});
   return 0;
 }();
 
