@@ -31,12 +31,12 @@ CodeString RunPipeline(StringView input, const PipelineOptions& options) {
   // The text-box path has always ended the pair pass's input with one more
   // space; typed text has not.
   if (options.path == InputPath::TextBox) baseCodes.push_back(32);
-  const CodeString pairCodes = PairLigaturePass(baseCodes);
+  PairLigaturePassInPlace(baseCodes);
   const bool renumber = options.codeSet == CodeSet::K3 || options.codeSet == CodeSet::K4;
-  const CodeString complexCodes = TripleLigaturePass(pairCodes, renumber, options.path);
+  TripleLigaturePassInPlace(baseCodes, renumber, options.path);
 
-  if (options.codeSet != CodeSet::K4) return complexCodes;
-  return CodeSet4Map(complexCodes);
+  if (options.codeSet != CodeSet::K4) return baseCodes;
+  return CodeSet4Map(baseCodes);
 }
 
 }  // namespace kovrim
