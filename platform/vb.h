@@ -95,11 +95,15 @@ class Control {
 
   // For the platform layer and its tests only.
   QWidget* Widget() const;
+  Container* Parent() const;  // null for the form
 
  protected:
   Control(Container* parent, QWidget* widget);
+  // The class's colours before any is set, as ForeColor / BackColor give them.
+  void SetClassColours(Colour back, Colour fore);
 
  private:
+  friend class Container;
   struct State;
   std::unique_ptr<State> state_;
 };
@@ -111,6 +115,7 @@ class Container : public Control {
   // beneath every windowed child of the same container.
   void SetStackingOrder(const std::vector<Control*>& frontToBack);
   QWidget* ClientWidget() const;  // where children are placed
+  std::vector<Control*> Children() const;  // in the order they were created
 
  protected:
   using Control::Control;
@@ -128,6 +133,10 @@ class Form : public Container {
   void ShowCentred();    // shows the window in the centre of the screen
   Handler Load;          // raised by the owner once, before the window is shown
   Handler Unload;        // the window was closed by the user
+
+ private:
+  struct Impl;
+  std::unique_ptr<Impl> impl_;
 };
 
 class Frame : public Container {
@@ -140,6 +149,9 @@ class Frame : public Container {
 class TextBox : public Control {
  public:
   explicit TextBox(Container* parent);
+  ~TextBox() override;
+  // What the user copies or drags out of the box is this text for the
+  // selected part; the line breaks the user types or pastes read as CR LF.
   String Text() const;
   void SetText(const String& text);  // raises Change when the text differs
   bool MultiLine() const;
@@ -157,11 +169,16 @@ class TextBox : public Control {
   Handler Click;
   Handler DblClick;
   KeyHandler KeyDown;
+
+ private:
+  struct Impl;
+  std::unique_ptr<Impl> impl_;
 };
 
 class CheckBox : public Control {
  public:
   explicit CheckBox(Container* parent);
+  ~CheckBox() override;
   int Value() const;  // 0 or 1
   void SetValue(int value);  // raises Click when the value changes
   String Caption() const;
@@ -173,11 +190,16 @@ class CheckBox : public Control {
   PictureName ShownPicture() const;                 // for tests
   void ClickByUser();  // what a user's click does: toggle, then Click
   Handler Click;
+
+ private:
+  struct Impl;
+  std::unique_ptr<Impl> impl_;
 };
 
 class OptionButton : public Control {
  public:
   explicit OptionButton(Container* parent);
+  ~OptionButton() override;
   bool Value() const;
   // True deselects the other option buttons of the container and raises
   // Click when this one was not selected; False just deselects it.
@@ -189,11 +211,16 @@ class OptionButton : public Control {
   PictureName ShownPicture() const;
   void ClickByUser();
   Handler Click;
+
+ private:
+  struct Impl;
+  std::unique_ptr<Impl> impl_;
 };
 
 class CommandButton : public Control {
  public:
   explicit CommandButton(Container* parent);
+  ~CommandButton() override;
   String Caption() const;
   void SetCaption(const String& caption);
   int Style() const;
@@ -201,11 +228,16 @@ class CommandButton : public Control {
   void SetPicture(const PictureName& picture);
   void ClickByUser();
   Handler Click;
+
+ private:
+  struct Impl;
+  std::unique_ptr<Impl> impl_;
 };
 
 class ComboBox : public Control {
  public:
   explicit ComboBox(Container* parent);
+  ~ComboBox() override;
   void Clear();
   void AddItem(const String& item);  // appended at the end
   int ListCount() const;
@@ -214,11 +246,16 @@ class ComboBox : public Control {
   void SetText(const String& text);  // raises nothing
   void PickByUser(int index);  // what a user's pick does: set Text, then Click
   Handler Click;  // the user picked a list entry (typing raises none)
+
+ private:
+  struct Impl;
+  std::unique_ptr<Impl> impl_;
 };
 
 class PictureBox : public Container {
  public:
   explicit PictureBox(Container* parent);
+  ~PictureBox() override;
   // With AutoSize the box becomes its picture's size plus a two-pixel border.
   void SetPicture(const PictureName& picture);
   void SetAutoSize(bool autoSize);
@@ -226,20 +263,33 @@ class PictureBox : public Container {
   Handler Click;
   KeyHandler KeyDown;
   KeyPressHandler KeyPress;
+
+ private:
+  struct Impl;
+  std::unique_ptr<Impl> impl_;
 };
 
 class Image : public Control {
  public:
   explicit Image(Container* parent);
+  ~Image() override;
   // Without Stretch the picture shows at its own size, clipped to the control.
   void SetPicture(const PictureName& picture);
   void SetStretch(bool stretch);
   Handler Click;
+
+ private:
+  struct Impl;
+  std::unique_ptr<Impl> impl_;
 };
 
+// Min lies at the top and Max at the bottom, also when Min is the larger
+// bound: the up arrow moves Value towards Min by SmallChange, the down arrow
+// towards Max; a click on the track moves by LargeChange.
 class VScrollBar : public Control {
  public:
   explicit VScrollBar(Container* parent);
+  ~VScrollBar() override;
   int Min() const;
   int Max() const;
   void SetMin(int value);  // may move Value into range, raising Change
@@ -251,6 +301,10 @@ class VScrollBar : public Control {
   int Value() const;
   void SetValue(int value);  // raises Change when the value changes
   Handler Change;
+
+ private:
+  struct Impl;
+  std::unique_ptr<Impl> impl_;
 };
 
 // The outside world, behind interfaces that tests replace.
@@ -279,8 +333,13 @@ class ProgramStarter {
 // The real ones, on Qt.
 std::unique_ptr<Clipboard> MakeSystemClipboard();
 std::unique_ptr<FontList> MakeInstalledFonts();
-// "notepad.exe" names the desktop's plain-text editor, found on PATH.
+// "notepad.exe" names the desktop's plain-text editor: the first of
+// PlainTextEditors() found on PATH.  Any other name is looked up on PATH
+// as it is.
 std::unique_ptr<ProgramStarter> MakeDesktopProgramStarter();
+// The plain-text editors looked for, in the order tried: the current
+// desktop's own first (XDG_CURRENT_DESKTOP), then the common ones.
+std::vector<std::string> PlainTextEditors();
 
 // Ends the program: closes every window and leaves the event loop.
 void EndProgram();

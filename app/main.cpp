@@ -1,0 +1,42 @@
+// Kovrim: one window that turns Arabic text into the glyph codes of the
+// code-set fonts and puts them on the clipboard.
+#include <QApplication>
+#include <cstdio>
+#include <cstdlib>
+#include <memory>
+
+#include "platform/vb.h"
+#include "window/form1.h"
+
+namespace {
+
+bool HasDisplay() {
+  auto set = [](const char* name) {
+    const char* value = std::getenv(name);
+    return value != nullptr && *value != '\0';
+  };
+  // An explicit platform plugin (offscreen, vnc, ...) needs no display.
+  return set("QT_QPA_PLATFORM") || set("DISPLAY") || set("WAYLAND_DISPLAY");
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  // Without a display Qt would abort with a long plugin message; say it in
+  // one line instead.
+  if (!HasDisplay()) {
+    std::fputs("kovrim: no display found (set DISPLAY or run under an X server)\n", stderr);
+    return 1;
+  }
+  QApplication app(argc, argv);
+
+  std::unique_ptr<kovrim::vb::Clipboard> clipboard = kovrim::vb::MakeSystemClipboard();
+  std::unique_ptr<kovrim::vb::FontList> fonts = kovrim::vb::MakeInstalledFonts();
+  std::unique_ptr<kovrim::vb::ProgramStarter> starter = kovrim::vb::MakeDesktopProgramStarter();
+
+  kovrim::Form1 form1(*clipboard, *fonts, *starter);
+  form1.Form_Load();
+  form1.form.ShowCentred();
+  // Closing the window leaves the loop; nothing is saved.
+  return QApplication::exec();
+}

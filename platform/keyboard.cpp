@@ -1,0 +1,260 @@
+#include "platform/keyboard.h"
+
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <Qt>
+
+#include "platform/codepage.h"
+#include "platform/vb.h"
+
+namespace kovrim::vb {
+
+namespace {
+
+struct PositionKey {
+  std::uint32_t x11;  // X11 key code: evdev code + 8
+  int keyCode;
+};
+
+struct NamedKey {
+  int qtKey;
+  int keyCode;
+};
+
+// Keys of the main block by position, so that every layout gives the codes of
+// a US keyboard: the letters and digits the key tables read, and the
+// punctuation keys with the codes Windows gives them there.
+constexpr PositionKey kMainBlock[] = {
+    {10, '1'}, {11, '2'}, {12, '3'}, {13, '4'}, {14, '5'},  // digit row
+    {15, '6'}, {16, '7'}, {17, '8'}, {18, '9'}, {19, '0'},
+    {20, 189},  // - _
+    {21, 187},  // = +
+    {24, 'Q'}, {25, 'W'}, {26, 'E'}, {27, 'R'}, {28, 'T'},  // upper letter row
+    {29, 'Y'}, {30, 'U'}, {31, 'I'}, {32, 'O'}, {33, 'P'},
+    {34, 219},  // [ {
+    {35, 221},  // ] }
+    {38, 'A'}, {39, 'S'}, {40, 'D'}, {41, 'F'}, {42, 'G'},  // home row
+    {43, 'H'}, {44, 'J'}, {45, 'K'}, {46, 'L'},
+    {47, 186},  // ; :
+    {48, 222},  // ' "
+    {49, 192},  // ` ~
+    {51, 220},  // \ |
+    {52, 'Z'}, {53, 'X'}, {54, 'C'}, {55, 'V'}, {56, 'B'},  // lower letter row
+    {57, 'N'}, {58, 'M'},
+    {59, 188},  // , <
+    {60, 190},  // . >
+    {61, 191},  // / ?
+    {94, 226},  // the extra key of ISO keyboards, < > |
+};
+
+// The numeric keypad by position, as it types with NumLock on.
+constexpr PositionKey kKeypad[] = {
+    {90, 96}, {87, 97}, {88, 98}, {89, 99}, {83, 100},  // 0 to 4
+    {84, 101}, {85, 102}, {79, 103}, {80, 104}, {81, 105},  // 5 to 9
+    {63, 106},   // *
+    {86, 107},   // +
+    {129, 108},  // the separator key of some keyboards (comma)
+    {82, 109},   // -
+    {91, 110},   // decimal point, whatever character the layout gives it
+    {106, 111},  // /
+    {104, 13},   // Enter
+};
+
+// Keys that type no character, by Qt key.
+constexpr NamedKey kNamedKeys[] = {
+    {Qt::Key_Backspace, 8},
+    {Qt::Key_Tab, 9},
+    {Qt::Key_Backtab, 9},   // Shift+Tab
+    {Qt::Key_Clear, 12},    // keypad 5 with NumLock off
+    {Qt::Key_Return, 13},
+    {Qt::Key_Enter, 13},    // keypad Enter
+    {Qt::Key_Shift, 16},
+    {Qt::Key_Control, 17},
+    {Qt::Key_Alt, 18},
+    {Qt::Key_AltGr, 18},
+    {Qt::Key_Pause, 19},
+    {Qt::Key_CapsLock, 20},
+    {Qt::Key_Escape, 27},
+    {Qt::Key_Space, 32},
+    {Qt::Key_PageUp, 33},
+    {Qt::Key_PageDown, 34},
+    {Qt::Key_End, 35},
+    {Qt::Key_Home, 36},
+    {Qt::Key_Left, 37},
+    {Qt::Key_Up, 38},
+    {Qt::Key_Right, 39},
+    {Qt::Key_Down, 40},
+    {Qt::Key_Select, 41},
+    {Qt::Key_Printer, 42},
+    {Qt::Key_Execute, 43},
+    {Qt::Key_Print, 44},    // Print Screen
+    {Qt::Key_Insert, 45},
+    {Qt::Key_Delete, 46},
+    {Qt::Key_Help, 47},
+    {Qt::Key_Super_L, 91},
+    {Qt::Key_Meta, 91},
+    {Qt::Key_Super_R, 92},
+    {Qt::Key_Menu, 93},
+    {Qt::Key_Sleep, 95},
+    {Qt::Key_NumLock, 144},
+    {Qt::Key_ScrollLock, 145},
+    {Qt::Key_VolumeMute, 173},
+    {Qt::Key_VolumeDown, 174},
+    {Qt::Key_VolumeUp, 175},
+};
+
+// Character keys by Qt key, for events without a key position: the
+// characters of a US keyboard, shifted digits on their digit keys.
+constexpr NamedKey kUsCharacters[] = {
+    {Qt::Key_Exclam, '1'}, {Qt::Key_At, '2'}, {Qt::Key_NumberSign, '3'},
+    {Qt::Key_Dollar, '4'}, {Qt::Key_Percent, '5'}, {Qt::Key_AsciiCircum, '6'},
+    {Qt::Key_Ampersand, '7'}, {Qt::Key_Asterisk, '8'}, {Qt::Key_ParenLeft, '9'},
+    {Qt::Key_ParenRight, '0'},
+    {Qt::Key_Minus, 189}, {Qt::Key_Underscore, 189},
+    {Qt::Key_Equal, 187}, {Qt::Key_Plus, 187},
+    {Qt::Key_BracketLeft, 219}, {Qt::Key_BraceLeft, 219},
+    {Qt::Key_BracketRight, 221}, {Qt::Key_BraceRight, 221},
+    {Qt::Key_Semicolon, 186}, {Qt::Key_Colon, 186},
+    {Qt::Key_Apostrophe, 222}, {Qt::Key_QuoteDbl, 222},
+    {Qt::Key_QuoteLeft, 192}, {Qt::Key_AsciiTilde, 192},
+    {Qt::Key_Backslash, 220}, {Qt::Key_Bar, 220},
+    {Qt::Key_Comma, 188}, {Qt::Key_Less, 188},
+    {Qt::Key_Period, 190}, {Qt::Key_Greater, 190},
+    {Qt::Key_Slash, 191}, {Qt::Key_Question, 191},
+};
+
+// Keypad keys by Qt key, for events without a key position.
+constexpr NamedKey kKeypadCharacters[] = {
+    {Qt::Key_Asterisk, 106}, {Qt::Key_Plus, 107}, {Qt::Key_Comma, 108},
+    {Qt::Key_Minus, 109},    {Qt::Key_Period, 110}, {Qt::Key_Slash, 111},
+    {Qt::Key_Enter, 13},
+};
+
+// With NumLock off the keypad digits arrive as these keys.
+constexpr int kKeypadNavigation[] = {
+    Qt::Key_Insert, Qt::Key_Delete, Qt::Key_End,  Qt::Key_Down, Qt::Key_PageDown, Qt::Key_Left,
+    Qt::Key_Clear,  Qt::Key_Right,  Qt::Key_Home, Qt::Key_Up,   Qt::Key_PageUp,
+};
+
+template <typename Table>
+int ByPosition(const Table& table, std::uint32_t x11) {
+  if (x11 == 0) return 0;
+  for (const PositionKey& k : table)
+    if (k.x11 == x11) return k.keyCode;
+  return 0;
+}
+
+template <typename Table>
+int ByQtKey(const Table& table, int qtKey) {
+  for (const NamedKey& k : table)
+    if (k.qtKey == qtKey) return k.keyCode;
+  return 0;
+}
+
+bool IsKeypadNavigation(int qtKey) {
+  for (int k : kKeypadNavigation)
+    if (k == qtKey) return true;
+  return false;
+}
+
+int KeypadCode(int qtKey, std::uint32_t x11) {
+  if (IsKeypadNavigation(qtKey)) return ByQtKey(kNamedKeys, qtKey);
+  if (int code = ByPosition(kKeypad, x11)) return code;
+  if (qtKey >= Qt::Key_0 && qtKey <= Qt::Key_9) return 96 + (qtKey - Qt::Key_0);
+  if (int code = ByQtKey(kKeypadCharacters, qtKey)) return code;
+  return ByQtKey(kNamedKeys, qtKey);
+}
+
+int MainCode(int qtKey, std::uint32_t x11) {
+  if (int code = ByPosition(kMainBlock, x11)) return code;
+  if (qtKey >= Qt::Key_A && qtKey <= Qt::Key_Z) return 'A' + (qtKey - Qt::Key_A);
+  if (qtKey >= Qt::Key_0 && qtKey <= Qt::Key_9) return '0' + (qtKey - Qt::Key_0);
+  if (qtKey >= Qt::Key_F1 && qtKey <= Qt::Key_F24) return 112 + (qtKey - Qt::Key_F1);
+  if (int code = ByQtKey(kNamedKeys, qtKey)) return code;
+  return ByQtKey(kUsCharacters, qtKey);
+}
+
+// The character Ctrl with a key types, as on Windows: the control codes of
+// the letters and of [ \ ], DEL for Backspace, LF for Enter; other keys
+// type nothing with Ctrl.
+int ControlCharacter(int keyCode) {
+  if (keyCode >= 'A' && keyCode <= 'Z') return keyCode - 'A' + 1;
+  switch (keyCode) {
+    case 219: return 27;  // [
+    case 220: return 28;  // backslash
+    case 221: return 29;  // ]
+    case 8: return 127;
+    case 13: return 10;
+    default: return 0;
+  }
+}
+
+// The character of a key whose event may come without text.
+int CharacterOfKey(int keyCode) {
+  switch (keyCode) {
+    case 8: case 9: case 13: case 27: return keyCode;
+    default: return 0;
+  }
+}
+
+bool IsPresentationForm(char32_t c) { return (c >= 0xFB50 && c <= 0xFDFF) || (c >= 0xFE70 && c <= 0xFEFF); }
+
+// One KeyPress per character the key types, as its Windows-1256 code.  An
+// Arabic presentation form (the lam-alef key of some layouts types one) is
+// typed as the letters it stands for; a character Windows-1256 does not
+// hold types nothing.
+void AppendTyped(std::vector<int>& out, char32_t c) {
+  if (IsPresentationForm(c)) {
+    const QString letters = QChar::decomposition(c);
+    if (!letters.isEmpty()) {
+      for (const QChar letter : letters) AppendTyped(out, letter.unicode());
+      return;
+    }
+  }
+  if (c == 0x7F) return;  // Delete types nothing
+  if (const auto byte = cp1256::FromUnicode(c)) out.push_back(*byte);
+}
+
+bool PlatformGivesX11KeyCodes() {
+  const QString platform = QGuiApplication::platformName();
+  return platform == QLatin1String("xcb") || platform.startsWith(QLatin1String("wayland"));
+}
+
+}  // namespace
+
+KeyStroke TranslateKey(int qtKey, KeyModifiers modifiers, std::uint32_t nativeScanCode,
+                       const String& text) {
+  KeyStroke stroke;
+  stroke.keyCode = modifiers.keypad ? KeypadCode(qtKey, nativeScanCode) : MainCode(qtKey, nativeScanCode);
+  stroke.shift =
+      (modifiers.shift ? kShiftMask : 0) | (modifiers.ctrl ? kCtrlMask : 0) | (modifiers.alt ? kAltMask : 0);
+
+  if (modifiers.ctrl != modifiers.alt) {
+    // Alt with a key types nothing; Ctrl types a control code or nothing,
+    // on every layout alike.
+    if (modifiers.ctrl) {
+      if (const int c = ControlCharacter(stroke.keyCode)) stroke.keyAscii.push_back(c);
+    }
+    return stroke;
+  }
+  for (char32_t c : text) AppendTyped(stroke.keyAscii, c);
+  if (text.empty()) {
+    if (const int c = CharacterOfKey(stroke.keyCode)) stroke.keyAscii.push_back(c);
+  }
+  return stroke;
+}
+
+KeyStroke TranslateKeyEvent(const QKeyEvent& event) { return TranslateKeyEvent(event, PlatformGivesX11KeyCodes()); }
+
+KeyStroke TranslateKeyEvent(const QKeyEvent& event, bool x11KeyCodes) {
+  const Qt::KeyboardModifiers m = event.modifiers();
+  const QString text = event.text();
+  return TranslateKey(event.key(),
+                      {m.testFlag(Qt::ShiftModifier), m.testFlag(Qt::ControlModifier),
+                       m.testFlag(Qt::AltModifier), m.testFlag(Qt::KeypadModifier)},
+                      x11KeyCodes ? event.nativeScanCode() : 0,
+                      StringFromUtf16(std::u16string_view(reinterpret_cast<const char16_t*>(text.utf16()),
+                                                          static_cast<size_t>(text.size()))));
+}
+
+}  // namespace kovrim::vb

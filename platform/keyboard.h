@@ -1,0 +1,52 @@
+// Key events as the classic desktop delivers them: a virtual-key code with
+// the Shift / Ctrl / Alt bits for KeyDown, then the typed characters as
+// Windows-1256 codes for KeyPress.
+//
+// Letter and digit keys are named by their physical position on a US
+// keyboard, whatever layout is active, so that an Arabic layout gives the
+// same key codes as a Latin one.  The translation takes plain values, not
+// Qt events, so that it can be checked with tables of synthetic events.
+#pragma once
+
+#include <cstdint>
+#include <vector>
+
+#include "platform/text.h"
+
+class QKeyEvent;
+
+namespace kovrim::vb {
+
+struct KeyModifiers {
+  bool shift = false;
+  bool ctrl = false;
+  bool alt = false;
+  bool keypad = false;  // the key lies on the numeric keypad
+};
+
+struct KeyStroke {
+  int keyCode = 0;  // Windows virtual-key code; 0 for a key it has no code for
+  int shift = 0;    // 1 Shift, 2 Ctrl, 4 Alt
+  std::vector<int> keyAscii;  // one KeyPress per typed character, in order
+};
+
+// qtKey is the Qt::Key value of the event; nativeScanCode the X11 key code
+// (evdev code + 8) or 0 where the platform gives none; text what the key
+// types under the active layout.
+//
+// KeyDown: letter and digit keys give 'A'..'Z' and '0'..'9' by position;
+// the keypad gives 96..111 while it types digits (NumLock on) and the
+// navigation codes otherwise; Caps Lock sets no bit.  KeyPress: Alt types
+// nothing, Ctrl only the control codes Windows gives (1..26 for letters,
+// 27..29 for [ \ ], 127 for Backspace, 10 for Enter); otherwise each typed
+// character that Windows-1256 holds, Enter 13, Backspace 8, Tab 9, Esc 27.
+KeyStroke TranslateKey(int qtKey, KeyModifiers modifiers, std::uint32_t nativeScanCode,
+                       const String& text);
+
+// The same for a Qt key event; the key position is read on the X11 and
+// Wayland platforms, whose native scan codes are X11 key codes.
+KeyStroke TranslateKeyEvent(const QKeyEvent& event);
+// The same, saying whether the event's native scan code is an X11 key code.
+KeyStroke TranslateKeyEvent(const QKeyEvent& event, bool x11KeyCodes);
+
+}  // namespace kovrim::vb

@@ -1,0 +1,259 @@
+// The text box keeps its text exactly, raises Change once per real change,
+// from code or from the user, and survives handlers that write it again.
+#include <QApplication>
+#include <QClipboard>
+#include <QGlyphRun>
+#include <QPlainTextEdit>
+#include <QRawFont>
+#include <QTest>
+#include <QTextBlock>
+#include <QTextCursor>
+#include <QTextLayout>
+
+#include <gtest/gtest.h>
+
+#include "platform/vb.h"
+
+namespace kovrim::vb {
+namespace {
+
+QPlainTextEdit* Editor(TextBox& box) { return static_cast<QPlainTextEdit*>(box.Widget()); }
+
+class TextBoxTest : public ::testing::Test {
+ protected:
+  TextBoxTest() {
+    box.SetMultiLine(true);
+    box.Change = [this] { ++changes; };
+  }
+  Form form;
+  TextBox box{&form};
+  int changes = 0;
+};
+
+TEST_F(TextBoxTest, GivesBackExactlyWhatWasAssigned) {
+  const String cases[] = {
+      U"a\r\nb\rc\x01",
+      String(U"nul\0in the middle", 17),
+      U"\n\n\r\r\n\t\x7f",
+      U"\u2029\u2028\uFDD0\uFFFC",          // what the editor would take as breaks or objects
+      U"\U0001F600 wide \U00010400",        // outside the BMP
+      String(1, char32_t(0xD800)) + U"x",  // a lone surrogate
+      U"عربي \u00A0 nbsp",
+  };
+  for (bool visual : {false, true}) {
+    box.SetVisualOrderDisplay(visual);
+    for (const String& text : cases) {
+      SCOPED_TRACE(Utf8FromString(text));
+      box.SetText(text);
+      EXPECT_EQ(box.Text(), text);
+    }
+  }
+}
+
+TEST_F(TextBoxTest, ChangeOnlyWhenTheTextDiffers) {
+  box.SetText(U"abc");
+  EXPECT_EQ(changes, 1);
+  box.SetText(U"abc");
+  EXPECT_EQ(changes, 1);
+  box.SetText(U"abc\r\n");  // differs only by what the editor shows as a break
+  EXPECT_EQ(changes, 2);
+  box.SetText(U"abc\n");
+  EXPECT_EQ(changes, 3);
+  box.SetText(U"");
+  EXPECT_EQ(changes, 4);
+}
+
+// A Change handler that writes the box again runs nested, and the chain ends
+// because an equal text raises nothing.
+TEST_F(TextBoxTest, NestedAssignmentInsideChange) {
+  std::vector<String> seen;
+  box.Change = [&] {
+    seen.push_back(box.Text());
+    box.SetText(U"fixed");
+  };
+  box.SetText(U"first");
+  EXPECT_EQ(seen, (std::vector<String>{U"first", U"fixed"}));
+  EXPECT_EQ(box.Text(), U"fixed");
+}
+
+TEST_F(TextBoxTest, UserTypingReadsWithCrLfAndRaisesChangePerKey) {
+  QTest::keyClicks(Editor(box), "ab");
+  QTest::keyClick(Editor(box), Qt::Key_Return);
+  QTest::keyClicks(Editor(box), "c");
+  EXPECT_EQ(box.Text(), U"ab\r\nc");
+  EXPECT_EQ(changes, 4);
+  QTest::keyClick(Editor(box), Qt::Key_Backspace);
+  QTest::keyClick(Editor(box), Qt::Key_Backspace);
+  EXPECT_EQ(box.Text(), U"ab");
+  EXPECT_EQ(changes, 6);
+}
+
+// A pasted text's line breaks, whatever their form, are the user's line
+// breaks and read as CR LF; its other characters stay as they are.
+TEST_F(TextBoxTest, PastedLineBreaksReadAsCrLf) {
+  const struct {
+    const char16_t* pasted;
+    String text;
+  } cases[] = {
+      {u"a\nb", U"a\r\nb"},
+      {u"a\r\nb\r\n", U"a\r\nb\r\n"},
+      {u"a\rb", U"a\r\nb"},
+      {u"\u0628\t\u0629 \u00A0", U"\u0628\t\u0629 \u00A0"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(Utf8FromString(c.text));
+    box.SetText(U"");
+    changes = 0;
+    QGuiApplication::clipboard()->setText(QString::fromUtf16(c.pasted));
+    Editor(box)->paste();
+    EXPECT_EQ(box.Text(), c.text);
+    EXPECT_EQ(changes, 1);
+  }
+}
+
+// Characters the user did not touch keep their form: a lone CR stays a lone
+// CR, a CR LF stays CR LF, a control character stays itself.
+TEST_F(TextBoxTest, UserEditKeepsUntouchedCharacters) {
+  box.SetText(U"x\ry\r\nz\x01");
+  QTextCursor end = Editor(box)->textCursor();
+  end.movePosition(QTextCursor::End);
+  Editor(box)->setTextCursor(end);
+  QTest::keyClicks(Editor(box), "!");
+  EXPECT_EQ(box.Text(), U"x\ry\r\nz\x01!");
+
+  QTextCursor start = Editor(box)->textCursor();
+  start.movePosition(QTextCursor::Start);
+  start.movePosition(QTextCursor::Right, QTextCursor::KeepAnchor);  // select the x
+  start.insertText("AB");
+  EXPECT_EQ(box.Text(), U"AB\ry\r\nz\x01!");
+  EXPECT_EQ(changes, 3);
+}
+
+// The handler of a user's edit may write the box (the keyboard path does).
+TEST_F(TextBoxTest, HandlerWritesTheBoxDuringAUserEdit) {
+  box.Change = [&] {
+    ++changes;
+    if (box.Text() != U"done") box.SetText(U"done");
+  };
+  QTest::keyClicks(Editor(box), "q");
+  EXPECT_EQ(box.Text(), U"done");
+  EXPECT_EQ(changes, 2);
+  QTest::keyClicks(Editor(box), "r");  // typed into the rewritten text
+  EXPECT_EQ(box.Text(), U"done");
+  EXPECT_EQ(changes, 4);
+}
+
+TEST_F(TextBoxTest, LockedBoxTakesNoTypingButRaisesKeyDown) {
+  box.SetLocked(true);
+  box.SetText(U"out");
+  std::vector<int> keys;
+  box.KeyDown = [&](int code, int) { keys.push_back(code); };
+  QTest::keyClicks(Editor(box), "z");
+  EXPECT_EQ(box.Text(), U"out");
+  EXPECT_EQ(keys, std::vector<int>{'Z'});
+}
+
+// Where each Arabic letter of a block is drawn, and whether it is drawn in
+// the form it has standing alone (its glyph unshaped).
+struct DrawnLetter {
+  qreal x;
+  bool isolatedForm;
+};
+
+std::vector<DrawnLetter> ArabicLettersOf(const QTextBlock& block) {
+  std::vector<DrawnLetter> letters;
+  const QString shown = block.text();
+  for (int i = 0; i < shown.size(); ++i) {
+    if (shown[i].script() != QChar::Script_Arabic) continue;
+    const QList<QGlyphRun> runs = block.layout()->glyphRuns(i, 1);
+    if (runs.isEmpty() || runs[0].glyphIndexes().isEmpty()) continue;
+    const QGlyphRun& run = runs[0];
+    const QList<quint32> alone = run.rawFont().glyphIndexesForString(QString(shown[i]));
+    letters.push_back({run.positions()[0].x(), !alone.isEmpty() && alone[0] == run.glyphIndexes()[0]});
+  }
+  return letters;
+}
+
+// Visual order: the characters of every line run left to right as stored
+// and each keeps its standalone form, even Arabic letters, which the editor
+// would otherwise lay out right to left and join.
+TEST_F(TextBoxTest, VisualOrderDisplayLaysCharactersOutLeftToRight) {
+  const String text = U"\u0643\u062A\u0627\u0628\r\n\u0628\u0644\u0645";  // two words, two lines
+  box.SetFontName(U"DejaVu Sans");
+  box.Move(0, 0, 6000, 1500);
+  form.Widget()->show();
+  box.SetText(text);
+
+  auto lines = [&] {
+    QApplication::processEvents();
+    const QTextDocument* doc = Editor(box)->document();
+    return std::vector{ArabicLettersOf(doc->firstBlock()), ArabicLettersOf(doc->firstBlock().next())};
+  };
+  const auto plain = lines();
+  ASSERT_EQ(plain[0].size(), 4u);
+  ASSERT_EQ(plain[1].size(), 3u);
+  EXPECT_GT(plain[0][0].x, plain[0][3].x);  // right to left and joined without it
+  EXPECT_FALSE(plain[0][1].isolatedForm);
+
+  box.SetVisualOrderDisplay(true);
+  for (bool rtl : {false, true}) {  // whatever the box's reading order
+    SCOPED_TRACE(rtl);
+    box.SetRightToLeft(rtl);
+    for (const auto& line : lines()) {
+      ASSERT_FALSE(line.empty());
+      for (size_t i = 0; i < line.size(); ++i) {
+        SCOPED_TRACE(i);
+        EXPECT_TRUE(line[i].isolatedForm);
+        if (i > 0) {
+          EXPECT_GT(line[i].x, line[i - 1].x);
+        }
+      }
+    }
+  }
+  EXPECT_EQ(box.Text(), text);
+  EXPECT_EQ(changes, 1);  // switching the display changes no text
+}
+
+// What the user copies out of a box is its text, not the display form.
+TEST_F(TextBoxTest, CopyGivesTheTextNotItsDisplayForm) {
+  const String text = U"a\rb\r\n\u0643\u062A\x01\U0001F600";
+  for (bool visual : {false, true}) {
+    SCOPED_TRACE(visual);
+    box.SetVisualOrderDisplay(visual);
+    box.SetText(text);
+    Editor(box)->selectAll();
+    Editor(box)->copy();
+    EXPECT_EQ(QGuiApplication::clipboard()->text().toStdU16String(), Utf16FromString(text));
+
+    QTextCursor c = Editor(box)->textCursor();  // the first line without its break
+    c.setPosition(0);
+    c.movePosition(QTextCursor::EndOfBlock, QTextCursor::KeepAnchor);
+    Editor(box)->setTextCursor(c);
+    Editor(box)->copy();
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), QString("a\rb"));
+  }
+}
+
+// Press, release, press, double click, release: what a double click sends.
+// The first release is a Click, the double click a DblClick, and the
+// release that ends it no Click.
+TEST_F(TextBoxTest, ClickAndDoubleClick) {
+  int clicks = 0, doubles = 0;
+  box.Click = [&] { ++clicks; };
+  box.DblClick = [&] { ++doubles; };
+  QWidget* surface = Editor(box)->viewport();
+  QTest::mouseClick(surface, Qt::LeftButton);
+  EXPECT_EQ(clicks, 1);
+  QTest::mouseClick(surface, Qt::LeftButton);
+  QTest::mousePress(surface, Qt::LeftButton);
+  QTest::mouseDClick(surface, Qt::LeftButton);
+  QTest::mouseRelease(surface, Qt::LeftButton);
+  EXPECT_EQ(doubles, 1);
+  EXPECT_EQ(clicks, 2);
+  QTest::mouseClick(surface, Qt::LeftButton);
+  EXPECT_EQ(clicks, 3);
+  EXPECT_EQ(doubles, 1);
+}
+
+}  // namespace
+}  // namespace kovrim::vb

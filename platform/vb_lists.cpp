@@ -1,0 +1,174 @@
+// The combo box (an edit field with a drop-down list) and the vertical
+// scroll bar used as a spin button.
+#include <QComboBox>
+#include <QLineEdit>
+#include <QScrollBar>
+#include <algorithm>
+
+#include "platform/vb.h"
+
+namespace kovrim::vb {
+
+namespace {
+
+QString ToQString(const String& s) { return QString::fromStdU16String(Utf16FromString(s)); }
+
+String FromQString(const QString& s) {
+  return StringFromUtf16(std::u16string_view(reinterpret_cast<const char16_t*>(s.utf16()),
+                                             static_cast<size_t>(s.size())));
+}
+
+QWidget* ParentWidget(Container* parent) { return parent ? parent->ClientWidget() : nullptr; }
+
+QComboBox* MakeCombo(Container* parent) {
+  auto* combo = new QComboBox(ParentWidget(parent));
+  combo->setEditable(true);
+  // The edit field holds what the user types, as typed: no completion from
+  // the list and no new list entries on Enter.
+  combo->setCompleter(nullptr);
+  combo->setInsertPolicy(QComboBox::NoInsert);
+  combo->setFocusPolicy(Qt::StrongFocus);
+  return combo;
+}
+
+}  // namespace
+
+// ComboBox.
+
+struct ComboBox::Impl : QObject {
+  QComboBox* combo = nullptr;
+};
+
+ComboBox::ComboBox(Container* parent) : Control(parent, MakeCombo(parent)), impl_(std::make_unique<Impl>()) {
+  impl_->combo = static_cast<QComboBox*>(Widget());
+  SetClassColours(0x80000005, 0x80000008);
+  // activated: the user picked an entry, from the list, by arrow key or by
+  // wheel; never raised by code.
+  QObject::connect(impl_->combo, &QComboBox::activated, impl_.get(), [this](int) {
+    if (Click) {
+      Handler h = Click;
+      h();
+    }
+  });
+}
+
+ComboBox::~ComboBox() { impl_.reset(); }
+
+void ComboBox::Clear() {
+  impl_->combo->clear();
+  impl_->combo->setEditText(QString());
+}
+
+void ComboBox::AddItem(const String& item) {
+  // Adding to an empty list would select the entry and show it in the edit
+  // field; the edit field keeps its text.
+  const QString text = impl_->combo->currentText();
+  impl_->combo->addItem(ToQString(item));
+  if (impl_->combo->currentText() != text) impl_->combo->setEditText(text);
+}
+
+int ComboBox::ListCount() const { return impl_->combo->count(); }
+
+String ComboBox::List(int index) const {
+  if (index < 0 || index >= ListCount()) return {};
+  return FromQString(impl_->combo->itemText(index));
+}
+
+String ComboBox::Text() const { return FromQString(impl_->combo->currentText()); }
+void ComboBox::SetText(const String& text) { impl_->combo->setEditText(ToQString(text)); }
+
+void ComboBox::PickByUser(int index) {
+  if (!Enabled() || !Visible() || index < 0 || index >= ListCount()) return;
+  impl_->combo->setCurrentIndex(index);
+  impl_->combo->setEditText(impl_->combo->itemText(index));
+  if (Click) {
+    Handler h = Click;
+    h();
+  }
+}
+
+// VScrollBar.  Min lies at the top and the up arrow moves towards it, also
+// when Min is the larger bound: then the Qt bar, whose minimum is always at
+// the top, runs mirrored.
+
+struct VScrollBar::Impl : QObject {
+  QScrollBar* bar = nullptr;
+  int min = 0;
+  int max = 32767;
+  int small = 1;
+  int large = 1;
+  int value = 0;
+  bool syncing = false;
+
+  int Low() const { return std::min(min, max); }
+  int High() const { return std::max(min, max); }
+  bool Mirrored() const { return min > max; }
+  int BarValue(int v) const { return Mirrored() ? min + max - v : v; }
+
+  void Sync() {
+    syncing = true;
+    bar->setRange(Low(), High());
+    bar->setSingleStep(std::max(1, small));
+    bar->setPageStep(std::max(1, large));
+    bar->setValue(BarValue(value));
+    syncing = false;
+  }
+};
+
+VScrollBar::VScrollBar(Container* parent)
+    : Control(parent, new QScrollBar(Qt::Vertical, ParentWidget(parent))), impl_(std::make_unique<Impl>()) {
+  impl_->bar = static_cast<QScrollBar*>(Widget());
+  impl_->Sync();
+  QObject::connect(impl_->bar, &QScrollBar::valueChanged, impl_.get(), [this](int barValue) {
+    if (impl_->syncing) return;
+    SetValue(impl_->Mirrored() ? impl_->min + impl_->max - barValue : barValue);
+  });
+}
+
+VScrollBar::~VScrollBar() { impl_.reset(); }
+
+int VScrollBar::Min() const { return impl_->min; }
+int VScrollBar::Max() const { return impl_->max; }
+
+void VScrollBar::SetMin(int value) {
+  impl_->min = value;
+  impl_->Sync();
+  SetValue(impl_->value);  // brought into the new range
+}
+
+void VScrollBar::SetMax(int value) {
+  impl_->max = value;
+  impl_->Sync();
+  SetValue(impl_->value);
+}
+
+int VScrollBar::SmallChange() const { return impl_->small; }
+void VScrollBar::SetSmallChange(int value) {
+  impl_->small = value;
+  impl_->Sync();
+}
+
+int VScrollBar::LargeChange() const { return impl_->large; }
+void VScrollBar::SetLargeChange(int value) {
+  impl_->large = value;
+  impl_->Sync();
+}
+
+int VScrollBar::Value() const { return impl_->value; }
+
+// A value outside the range is brought to its nearer bound.
+void VScrollBar::SetValue(int value) {
+  value = std::clamp(value, impl_->Low(), impl_->High());
+  if (value == impl_->value) {
+    impl_->Sync();  // the bar may show a clamped value already
+    return;
+  }
+  impl_->value = value;
+  impl_->Sync();
+  if (Change) {
+    Handler h = Change;
+    h();
+  }
+}
+
+}  // namespace kovrim::vb
