@@ -15,6 +15,7 @@
 #include "assets/usage_notes.h"
 #include "conversion/codes.h"
 #include "conversion/pipeline.h"
+#include "platform/qt_text.h"
 #include "platform/vb.h"
 #include "window/form1.h"
 #include "window/keytables.h"
@@ -54,9 +55,7 @@ void Send(QWidget* widget, int key, const QString& text, quint32 scanCode) {
 }
 
 bool ClipboardHolds(const String& codes) {
-  const QString text = QApplication::clipboard()->text();
-  return StringFromUtf16(std::u16string_view(reinterpret_cast<const char16_t*>(text.utf16()),
-                                             static_cast<std::size_t>(text.size()))) == codes;
+  return vb::FromQString(QApplication::clipboard()->text()) == codes;
 }
 
 void TextBoxPath(benchmark::State& state, const String& text) {

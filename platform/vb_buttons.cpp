@@ -8,13 +8,12 @@
 #include <QStyleOptionButton>
 #include <QStylePainter>
 
+#include "platform/qt_text.h"
 #include "platform/vb.h"
 
 namespace kovrim::vb {
 
 namespace {
-
-QString ToQString(const String& s) { return QString::fromStdU16String(Utf16FromString(s)); }
 
 enum class Kind { Check, Option, Command };
 

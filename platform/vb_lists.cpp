@@ -5,18 +5,12 @@
 #include <QScrollBar>
 #include <algorithm>
 
+#include "platform/qt_text.h"
 #include "platform/vb.h"
 
 namespace kovrim::vb {
 
 namespace {
-
-QString ToQString(const String& s) { return QString::fromStdU16String(Utf16FromString(s)); }
-
-String FromQString(const QString& s) {
-  return StringFromUtf16(std::u16string_view(reinterpret_cast<const char16_t*>(s.utf16()),
-                                             static_cast<size_t>(s.size())));
-}
 
 QWidget* ParentWidget(Container* parent) { return parent ? parent->ClientWidget() : nullptr; }
 

@@ -11,16 +11,12 @@
 #include <string>
 #include <vector>
 
+#include "platform/qt_text.h"
 #include "platform/vb.h"
 
 namespace kovrim::vb {
 
 namespace {
-
-String FromQString(const QString& s) {
-  return StringFromUtf16(std::u16string_view(reinterpret_cast<const char16_t*>(s.utf16()),
-                                             static_cast<size_t>(s.size())));
-}
 
 class SystemClipboard : public Clipboard {
  public:
