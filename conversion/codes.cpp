@@ -1,11 +1,32 @@
 #include "conversion/codes.h"
 
+#include <array>
+
 #include "platform/codepage.h"
 
 namespace kovrim {
 
+namespace {
+
+// Codes of the characters up to the end of the Arabic block, where nearly
+// all text falls, looked up without a search.
+constexpr char32_t kDirectEnd = 0x0700;
+
+struct DirectCodes {
+  std::array<Code, kDirectEnd> code{};
+  DirectCodes() {
+    for (char32_t c = 0; c < kDirectEnd; ++c) {
+      const auto b = cp1256::FromUnicode(c);
+      code[c] = b ? Code(*b) : kForeignBase + c;
+    }
+  }
+};
+
+}  // namespace
+
 Code CodeFromChar(char32_t c) {
-  if (c < 0x80) return c;
+  static const DirectCodes direct;
+  if (c < kDirectEnd) return direct.code[c];
   if (const auto b = cp1256::FromUnicode(c)) return *b;
   return kForeignBase + c;
 }
