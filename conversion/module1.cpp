@@ -47,6 +47,9 @@ void Module1::ConvertInputText() {
 
   ClearClipboard(c_.Clipboard);
   PutOnClipboard(c_.Clipboard, codes);
+  // Codes are shown one glyph after the other, left to right; code set 1's
+  // box shows the ordinary Arabic input with its own layout.
+  c_.Text2->SetVisualOrderDisplay(!options.codeSet1);
   c_.Text2->SetText(codes);
   // With code set 1 the output box shows the input text itself; the
   // clipboard keeps the codes.
@@ -59,6 +62,7 @@ void Module1::ConvertTypedCodes() {
   const String codes = TextFromCodes(RunPipeline(input, options.pipeline));
 
   ClearClipboard(c_.Clipboard);
+  c_.Text2->SetVisualOrderDisplay(true);
   c_.Text2->SetText(U" " + codes + U" ");
   PutOnClipboard(c_.Clipboard, codes);
   // The write may run this converter again, nested, through Text1's Change;

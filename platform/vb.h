@@ -164,6 +164,7 @@ class TextBox : public Control {
   // character is drawn in order left to right, with no bidirectional
   // reordering and no shaping.  Text() is not affected.
   void SetVisualOrderDisplay(bool on);
+  bool VisualOrderDisplay() const;
 
   Handler Change;
   Handler Click;

@@ -287,6 +287,8 @@ void TextBox::SetLocked(bool locked) {
     impl_->edit_->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
 }
 
+bool TextBox::VisualOrderDisplay() const { return impl_->visualOrder; }
+
 void TextBox::SetVisualOrderDisplay(bool on) {
   if (impl_->visualOrder == on) return;
   impl_->visualOrder = on;

@@ -139,8 +139,8 @@ class Form1 {
   // Puts a key's codes and display text in the pending values and commits them.
   void CommitKey(const KeyEntry& entry);
 
-  // Set by a key-down that a key-table row mapped, so that the key press
-  // following it adds nothing more.
+  // Set by a key-down that a key-table row mapped, so that the key presses
+  // of the same key add nothing more; the next key-down sets it anew.
   bool keyDownMapped_ = false;
 };
 

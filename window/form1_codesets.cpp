@@ -49,9 +49,6 @@ void Form1::SelectCodeSet(int index) {
   }
   Combo2.SetText(String(row.defaultFont));
   Text2.SetFontName(String(row.defaultFont));
-  // Code set 1's output box shows the input text itself, ordinary Arabic to
-  // be laid out right to left; the other code sets show codes in order.
-  Text2.SetVisualOrderDisplay(index != 1);
   // Checking a box that was unchecked converts at once, and Check1_Click
   // shows the panel of code set 4; the code set's own panel is set after.
   Check2.SetValue(1);

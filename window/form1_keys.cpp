@@ -17,15 +17,14 @@ void Form1::Picture1_KeyDown(int keyCode, int shift) {
 }
 
 void Form1::Picture1_KeyPress(int keyAscii) {
-  // A key its key-down already mapped is appended once only.
-  if (keyDownMapped_) {
-    keyDownMapped_ = false;
-    return;
-  }
+  // A key its key-down already mapped is appended once only, also when it
+  // types more than one character.
+  if (keyDownMapped_) return;
   const KeyPressRow* row = FindKeyPress(keyAscii);
   if (row == nullptr) return;
   if (row->showsFixedText) {
     Text2.SetFontName(String(kTildeFontName));
+    Text2.SetVisualOrderDisplay(true);
     Text2.SetText(String(kTildeFixedText));
     return;
   }

@@ -81,7 +81,12 @@ TEST_F(Converters, InputTextOutputOrder) {
     module.ConvertInputText();
     EXPECT_EQ(clipboard.log, row.expected);
     EXPECT_EQ(clipboard.text, TextFromCodes(Bytes({32, 220, 32, 32})));
+    // Codes show glyph by glyph; code set 1's ordinary Arabic is laid out.
+    EXPECT_EQ(text2.VisualOrderDisplay(), row.codeSet != 1);
   }
+  // The keyboard path always shows codes.
+  module.ConvertTypedCodes();
+  EXPECT_TRUE(text2.VisualOrderDisplay());
 }
 
 TEST_F(Converters, TypedCodesOutputOrder) {
