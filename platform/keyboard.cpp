@@ -5,6 +5,7 @@
 #include <Qt>
 
 #include "platform/codepage.h"
+#include "platform/qt_text.h"
 #include "platform/vb.h"
 
 namespace kovrim::vb {
@@ -248,13 +249,11 @@ KeyStroke TranslateKeyEvent(const QKeyEvent& event) { return TranslateKeyEvent(e
 
 KeyStroke TranslateKeyEvent(const QKeyEvent& event, bool x11KeyCodes) {
   const Qt::KeyboardModifiers m = event.modifiers();
-  const QString text = event.text();
   return TranslateKey(event.key(),
                       {m.testFlag(Qt::ShiftModifier), m.testFlag(Qt::ControlModifier),
                        m.testFlag(Qt::AltModifier), m.testFlag(Qt::KeypadModifier)},
                       x11KeyCodes ? event.nativeScanCode() : 0,
-                      StringFromUtf16(std::u16string_view(reinterpret_cast<const char16_t*>(text.utf16()),
-                                                          static_cast<size_t>(text.size()))));
+                      FromQString(event.text()));
 }
 
 }  // namespace kovrim::vb

@@ -29,7 +29,7 @@ class SystemClipboard : public Clipboard {
   bool SetText(const String& text) override {
     QClipboard* clipboard = Get();
     if (!clipboard) return false;
-    clipboard->setText(QString::fromStdU16String(Utf16FromString(text)), QClipboard::Clipboard);
+    clipboard->setText(ToQString(text), QClipboard::Clipboard);
     return true;
   }
 

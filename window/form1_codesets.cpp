@@ -1,4 +1,5 @@
 // Code-set selection, the font lists and the font sizes.
+#include <algorithm>
 #include <array>
 #include <string_view>
 
@@ -33,10 +34,6 @@ constexpr std::array<std::u32string_view, 14> kUnlistedMcsFonts{
     U"MCS PATTERN",               U"MCS PC Symbol",
 };
 
-bool StartsWith(const String& name, std::u32string_view prefix) {
-  return name.size() >= prefix.size() && std::u32string_view(name).substr(0, prefix.size()) == prefix;
-}
-
 }  // namespace
 
 void Form1::SelectCodeSet(int index) {
@@ -45,7 +42,7 @@ void Form1::SelectCodeSet(int index) {
   const int count = fonts_.FontCount();
   for (int i = 0; i < count; ++i) {
     const String font = fonts_.Fonts(i);
-    if (StartsWith(font, row.prefix)) Combo2.AddItem(font);
+    if (font.starts_with(row.prefix)) Combo2.AddItem(font);
   }
   Combo2.SetText(String(row.defaultFont));
   Text2.SetFontName(String(row.defaultFont));
@@ -76,15 +73,11 @@ void Form1::Command4_Click() {
   for (int i = 0; i < count; ++i) {
     const String font = fonts_.Fonts(i);
     if (font.empty()) continue;
-    bool unlisted = false;
-    for (std::u32string_view name : kUnlistedMcsFonts) {
-      if (font == name) {
-        unlisted = true;
-        break;
-      }
+    if (std::find(kUnlistedMcsFonts.begin(), kUnlistedMcsFonts.end(), font) !=
+        kUnlistedMcsFonts.end()) {
+      continue;
     }
-    if (unlisted) continue;
-    if (StartsWith(font, U"MCS")) {
+    if (font.starts_with(U"MCS")) {
       Combo2.AddItem(font);
       lastListed = font;
     }

@@ -6,10 +6,6 @@ namespace kovrim {
 
 namespace {
 
-bool HasPrefix(const String& name, std::u32string_view prefix) {
-  return name.size() >= prefix.size() && std::u32string_view(name).substr(0, prefix.size()) == prefix;
-}
-
 // The path-dependent properties that Check3_Click sets.
 constexpr vb::Colour kTextBoxPathInputColour = 0x00404080;
 constexpr vb::Colour kKeyboardPathInputColour = 0x80000008;  // window text
@@ -37,8 +33,8 @@ void Form1::Form_Load() {
   const int count = fonts_.FontCount();
   for (int i = 0; i < count; ++i) {
     const String font = fonts_.Fonts(i);
-    if (HasPrefix(font, U"K1")) Combo1.AddItem(font);
-    if (HasPrefix(font, U"K3")) Combo2.AddItem(font);
+    if (font.starts_with(U"K1")) Combo1.AddItem(font);
+    if (font.starts_with(U"K3")) Combo2.AddItem(font);
   }
   Combo1.SetText(String(kText1DefaultFont));
   Combo2.SetText(String(kText2DefaultFont));

@@ -10,19 +10,9 @@
 namespace kovrim {
 namespace {
 
+using testing::Range;
 using testing::Show;
-
-std::set<int> Range(int from, int to) {
-  std::set<int> s;
-  for (int c = from; c <= to; ++c) s.insert(c);
-  return s;
-}
-
-std::set<int> Union(std::initializer_list<std::set<int>> sets) {
-  std::set<int> s;
-  for (const auto& part : sets) s.insert(part.begin(), part.end());
-  return s;
-}
+using testing::Union;
 
 // The glyphs of a row, without the zero padding; empty when a zero stands
 // before a glyph (a gap is a transcription slip, not a shorter sequence).

@@ -8,22 +8,12 @@
 namespace kovrim {
 namespace {
 
+using testing::kKb;
+using testing::kTb;
+using testing::Range;
 using testing::Show;
+using testing::Union;
 
-constexpr auto kTb = InputPath::TextBox;
-constexpr auto kKb = InputPath::Keyboard;
-
-std::set<int> Range(int from, int to) {
-  std::set<int> s;
-  for (int c = from; c <= to; ++c) s.insert(c);
-  return s;
-}
-
-std::set<int> Union(std::initializer_list<std::set<int>> sets) {
-  std::set<int> s;
-  for (const auto& part : sets) s.insert(part.begin(), part.end());
-  return s;
-}
 
 TEST(PairLigatureTable, KeysAndLigaturesAreTheListedOnesEachOnce) {
   EXPECT_EQ(PairLigatureRules.size(), 50u);

@@ -7,11 +7,11 @@
 namespace kovrim {
 namespace {
 
+using testing::kKb;
+using testing::kTb;
 using testing::Show;
 using testing::U8;
 
-constexpr auto kTb = InputPath::TextBox;
-constexpr auto kKb = InputPath::Keyboard;
 constexpr auto K1 = CodeSet::K1, K2 = CodeSet::K2, K3 = CodeSet::K3, K4 = CodeSet::K4;
 
 struct Case {

@@ -6,11 +6,11 @@
 namespace kovrim {
 namespace {
 
+using testing::kKb;
+using testing::kTb;
 using testing::Show;
 using testing::U8;
 
-constexpr auto kTb = InputPath::TextBox;
-constexpr auto kKb = InputPath::Keyboard;
 
 CodeString Convert(const String& in, CodeSet cs, bool complex, bool spaces = true, InputPath p = kTb) {
   return RunPipeline(in, {.codeSet = cs, .complexLigatures = complex, .keepSpaces = spaces, .path = p});
