@@ -7,8 +7,10 @@ set -euo pipefail
 cd "$(dirname "$0")"
 
 packages=(cmake ninja-build g++ pkg-config qt6-base-dev libgl-dev
+          libxkbcommon-dev libxkbcommon-x11-dev
           libgtest-dev libgmock-dev googletest libbenchmark-dev libc-bin
-          fonts-dejavu-core)
+          fonts-dejavu-core
+          xvfb xauth xdotool xclip x11-xkb-utils xkb-data)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

@@ -11,6 +11,8 @@ namespace {
 // Codes of the characters up to the end of the Arabic block, where nearly
 // all text falls, looked up without a search.
 constexpr char32_t kDirectEnd = 0x0700;
+constexpr char32_t kLastCodePoint = 0x10FFFF;
+constexpr char32_t kReplacementCharacter = 0xFFFD;
 
 struct DirectCodes {
   std::array<Code, kDirectEnd> code{};
@@ -28,6 +30,9 @@ Code CodeFromChar(char32_t c) {
   static const DirectCodes direct;
   if (c < kDirectEnd) return direct.code[c];
   if (const auto b = cp1256::FromUnicode(c)) return *b;
+  // A value past the last code point is no character: carried as the
+  // replacement character, so that it can never wrap round into a byte code.
+  if (c > kLastCodePoint) return kForeignBase + kReplacementCharacter;
   return kForeignBase + c;
 }
 

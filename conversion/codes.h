@@ -21,7 +21,7 @@ inline constexpr Code kForeignBase = 0x100;
 constexpr bool IsByteCode(Code c) { return c < kForeignBase; }
 
 // The code of one character of text: its Windows-1256 byte, or the character
-// carried as a foreign code.
+// carried as a foreign code.  A value above U+10FFFF is carried as U+FFFD.
 Code CodeFromChar(char32_t c);
 
 // The text a code string stands for: each byte code as its Windows-1256

@@ -1,6 +1,5 @@
-// The outside world on Qt: the clipboard, the installed fonts and the start
-// of the desktop's text editor.
-#include <QClipboard>
+// The outside world on Qt: the installed fonts and the start of the desktop's
+// text editor.
 #include <QFontDatabase>
 #include <QGuiApplication>
 #include <QProcess>
@@ -17,25 +16,6 @@
 namespace kovrim::vb {
 
 namespace {
-
-class SystemClipboard : public Clipboard {
- public:
-  bool Clear() override {
-    QClipboard* clipboard = Get();
-    if (!clipboard) return false;
-    clipboard->clear(QClipboard::Clipboard);
-    return true;
-  }
-  bool SetText(const String& text) override {
-    QClipboard* clipboard = Get();
-    if (!clipboard) return false;
-    clipboard->setText(ToQString(text), QClipboard::Clipboard);
-    return true;
-  }
-
- private:
-  static QClipboard* Get() { return qobject_cast<QGuiApplication*>(QCoreApplication::instance()) ? QGuiApplication::clipboard() : nullptr; }
-};
 
 // The families as the font database lists them, read again whenever the
 // count is asked for, so a loop over Fonts(i) sees one list.
@@ -111,7 +91,6 @@ std::vector<std::string> PlainTextEditors() {
   return editors;
 }
 
-std::unique_ptr<Clipboard> MakeSystemClipboard() { return std::make_unique<SystemClipboard>(); }
 std::unique_ptr<FontList> MakeInstalledFonts() { return std::make_unique<InstalledFonts>(); }
 std::unique_ptr<ProgramStarter> MakeDesktopProgramStarter() { return std::make_unique<DesktopProgramStarter>(); }
 

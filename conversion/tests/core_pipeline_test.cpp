@@ -67,6 +67,21 @@ TEST(Pipeline, BadInputNeverCrashesAndKeepsForeignCharacters) {
   }
 }
 
+// Values past U+10FFFF are no characters; without a check they would wrap
+// round into byte codes (0xFFFFFF41 + the foreign base is 0x41, 'A', read as alef).
+TEST(Pipeline, ValuesOutsideUnicodeBecomeReplacementCharacters) {
+  for (const char32_t bad : {char32_t(0x110000), char32_t(0xFFFFFF00), char32_t(0xFFFFFF41), char32_t(0xFFFFFFFF)}) {
+    EXPECT_EQ(CodeFromChar(bad), kForeignBase + 0xFFFD);
+    const String in = String(U"\u0628") + bad + U"\u0628";
+    for (const CodeSet cs : {CodeSet::K1, CodeSet::K2, CodeSet::K3, CodeSet::K4}) {
+      const String text = TextFromCodes(Convert(in, cs, true));
+      EXPECT_NE(text.find(U'\uFFFD'), String::npos);
+      for (const char32_t c : text) EXPECT_LE(c, char32_t(0x10FFFF));
+    }
+  }
+  EXPECT_EQ(CodeFromChar(0x10FFFF), kForeignBase + 0x10FFFF);
+}
+
 TEST(Pipeline, FiveMegabytePasteConverts) {
   String big;
   const String line = U8("برنامج مخصص لإدخال النصوص العربية في البرامج 1426 \r\n");
