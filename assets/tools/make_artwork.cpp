@@ -32,6 +32,8 @@
 #include <numeric>
 #include <vector>
 
+#include "keyboard_chart.h"
+
 namespace {
 
 // ---------------------------------------------------------------------------
@@ -464,32 +466,7 @@ QImage DrawBanner(int width, int height) {
 // ---------------------------------------------------------------------------
 // The keyboard chart of code set 2.
 
-// How a letter joins, which decides the forms its key cap shows.
-enum class Joins { Not, Before, Both };  // Before: only to the letter before it
-
-struct KeyCap {
-  const char* latin;   // the key's Latin legend, drawn in red
-  const char* arabic;  // what the key types; nullptr for the connector
-  Joins joins;
-};
-
-// The rows of a US keyboard with the letters of the Arabic (101) layout.
-const std::vector<std::vector<KeyCap>> kKeyRows = {
-    {{"`", "ذ", Joins::Before}, {"1", "١", Joins::Not}, {"2", "٢", Joins::Not}, {"3", "٣", Joins::Not},
-     {"4", "٤", Joins::Not}, {"5", "٥", Joins::Not}, {"6", "٦", Joins::Not}, {"7", "٧", Joins::Not},
-     {"8", "٨", Joins::Not}, {"9", "٩", Joins::Not}, {"0", "٠", Joins::Not}, {"-", "-", Joins::Not},
-     {"=", "=", Joins::Not}},
-    {{"Q", "ض", Joins::Both}, {"W", "ص", Joins::Both}, {"E", "ث", Joins::Both}, {"R", "ق", Joins::Both},
-     {"T", "ف", Joins::Both}, {"Y", "غ", Joins::Both}, {"U", "ع", Joins::Both}, {"I", "ه", Joins::Both},
-     {"O", "خ", Joins::Both}, {"P", "ح", Joins::Both}, {"[", "ج", Joins::Both}, {"]", "د", Joins::Before},
-     {"\\", nullptr, Joins::Not}},
-    {{"A", "ش", Joins::Both}, {"S", "س", Joins::Both}, {"D", "ي", Joins::Both}, {"F", "ب", Joins::Both},
-     {"G", "ل", Joins::Both}, {"H", "ا", Joins::Before}, {"J", "ت", Joins::Both}, {"K", "ن", Joins::Both},
-     {"L", "م", Joins::Both}, {";", "ك", Joins::Both}, {"'", "ط", Joins::Both}},
-    {{"Z", "ئ", Joins::Both}, {"X", "ء", Joins::Not}, {"C", "ؤ", Joins::Before}, {"V", "ر", Joins::Before},
-     {"B", "لا", Joins::Before}, {"N", "ى", Joins::Before}, {"M", "ة", Joins::Before},
-     {",", "و", Joins::Before}, {".", "ز", Joins::Before}, {"/", "ظ", Joins::Both}},
-};
+using namespace kovrim::assets::keyboard_chart;
 
 // The isolated form and, for a joining letter, its joined form; a zero
 // width joiner picks the form without drawing a tatweel.
@@ -507,17 +484,6 @@ QString KeyForms(const KeyCap& cap) {
   return letter;
 }
 
-constexpr int kKeyWidth = 32;
-constexpr int kKeyHeight = 24;
-constexpr int kKeyPitch = 26;
-constexpr int kChartLeft = 14;  // right of the handle strip
-constexpr int kRowIndent[] = {0, 16, 24, 40};
-
-QRect KeyRect(int row, int column) {
-  return QRect(kChartLeft + kRowIndent[row] + column * kKeyWidth, 17 + row * kKeyPitch, kKeyWidth - 2,
-               kKeyHeight);
-}
-
 // The connector that carries jeem, hah and khah on to the next letter: a
 // short stroke rising into a hook.
 void DrawConnectorGlyph(QPainter& painter, const QRect& key) {
@@ -531,6 +497,16 @@ void DrawConnectorGlyph(QPainter& painter, const QRect& key) {
   painter.setBrush(Qt::NoBrush);
   painter.drawPath(stroke);
   painter.restore();
+}
+
+// Draws a key's Latin legend as the key shows it: left to right, so that a
+// lone bracket, brace, slash or quote is not mirrored by the chart's
+// right-to-left layout.
+void DrawLegend(QPainter& painter, const QRect& box, const QString& legend) {
+  QTextOption option(Qt::AlignLeft | Qt::AlignAbsolute | Qt::AlignTop);
+  option.setTextDirection(Qt::LeftToRight);
+  option.setWrapMode(QTextOption::NoWrap);
+  painter.drawText(QRectF(box), legend, option);
 }
 
 QImage DrawKeyboardChart(int width, int height) {
@@ -562,8 +538,7 @@ QImage DrawKeyboardChart(int width, int height) {
       painter.drawRoundedRect(QRectF(key).adjusted(0.5, 0.5, -0.5, -0.5), 3, 3);
       painter.setPen(QColor(200, 0, 0));
       painter.setFont(latinFont);
-      painter.drawText(QRect(key.left() + 3, key.top() + 1, 10, 10), Qt::AlignLeft | Qt::AlignAbsolute | Qt::AlignTop,
-                       U(cap.latin));
+      DrawLegend(painter, LegendRect(key), U(cap.latin));
       if (cap.arabic != nullptr) {
         const QString forms = KeyForms(cap);
         const QRectF box(key.left() + 2, key.top() + 9, key.width() - 4, key.height() - 10);
