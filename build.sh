@@ -7,7 +7,7 @@ set -euo pipefail
 cd "$(dirname "$0")"
 
 packages=(cmake ninja-build g++ pkg-config qt6-base-dev libgl-dev
-          libxkbcommon-dev libxkbcommon-x11-dev
+          libxkbcommon-dev libxkbcommon-x11-dev libxcb1-dev
           libgtest-dev libgmock-dev googletest libbenchmark-dev libc-bin
           fonts-dejavu-core
           xvfb xauth xdotool xclip x11-xkb-utils xkb-data)

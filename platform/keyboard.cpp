@@ -7,6 +7,8 @@
 #include "platform/codepage.h"
 #include "platform/qt_text.h"
 #include "platform/vb.h"
+#include "platform/x11_keymap.h"
+#include "platform/xkb_layout.h"
 
 namespace kovrim::vb {
 
@@ -175,6 +177,57 @@ int MainCode(int qtKey, std::uint32_t x11) {
   return ByQtKey(kUsCharacters, qtKey);
 }
 
+// The keys of the three letter rows, where a layout may put Latin letters;
+// the digit row keeps its US codes on every layout.
+bool InLetterRows(std::uint32_t x11) {
+  return (x11 >= 24 && x11 <= 35) || (x11 >= 38 && x11 <= 48) || (x11 >= 51 && x11 <= 61) || x11 == 94;
+}
+
+// The Latin letter on the first two levels of a key, as its key code.
+int LatinLetter(const KeyboardLayout::KeyLevels& key) {
+  for (const char32_t c : {key[KeyboardLayout::kPlain], key[KeyboardLayout::kShifted]}) {
+    if (c >= U'a' && c <= U'z') return static_cast<int>(c - U'a') + 'A';
+    if (c >= U'A' && c <= U'Z') return static_cast<int>(c);
+  }
+  return 0;
+}
+
+// The code Windows gives the US key of a punctuation character; 0 for any
+// other character.  Never a letter or digit code, so no letter row matches.
+int PunctuationCode(char32_t c) {
+  constexpr struct {
+    char32_t plain, shifted;
+    int code;
+  } kKeys[] = {
+      {U';', U':', 186}, {U'=', U'+', 187}, {U',', U'<', 188}, {U'-', U'_', 189},
+      {U'.', U'>', 190}, {U'/', U'?', 191}, {U'`', U'~', 192}, {U'[', U'{', 219},
+      {U'\\', U'|', 220}, {U']', U'}', 221}, {U'\'', U'"', 222},
+  };
+  for (const auto& k : kKeys)
+    if (c == k.plain || c == k.shifted) return k.code;
+  return 0;
+}
+
+// The code of a key of the letter rows from the keymap, or -1 to keep its US
+// position code.  The active group decides when it is Latin; under another
+// group the first Latin group does, so that an AZERTY user switched to
+// Arabic still finds A where the key says A.  A US letter position without
+// a letter in the deciding group must not give a letter code: it gives the
+// code of the punctuation it types there.
+int LayoutCode(const KeyboardLayout& layout, int group, std::uint32_t x11, int usCode) {
+  const KeyboardLayout::KeyLevels* active = layout.Key(x11, group);
+  if (active == nullptr) return -1;
+  if (const int letter = LatinLetter(*active)) return letter;
+  int deciding = layout.latin[group] ? group : -1;
+  for (int g = 0; deciding < 0 && g < layout.groups; ++g)
+    if (layout.latin[g]) deciding = g;
+  if (deciding < 0) return -1;  // no Latin layout loaded: US positions
+  const KeyboardLayout::KeyLevels& key = *layout.Key(x11, deciding);
+  if (const int letter = LatinLetter(key)) return letter;
+  if (usCode >= 'A' && usCode <= 'Z') return PunctuationCode(key[KeyboardLayout::kPlain]);
+  return -1;
+}
+
 // The character Ctrl with a key types, as on Windows: the control codes of
 // the letters and of [ \ ], DEL for Backspace, LF for Enter; other keys
 // type nothing with Ctrl.
@@ -221,19 +274,36 @@ bool PlatformGivesX11KeyCodes() {
   return platform == QLatin1String("xcb") || platform.startsWith(QLatin1String("wayland"));
 }
 
-}  // namespace
-
-KeyStroke TranslateKey(int qtKey, KeyModifiers modifiers, std::uint32_t nativeScanCode,
-                       const String& text) {
+KeyStroke Translate(int qtKey, KeyModifiers modifiers, std::uint32_t x11, const String& text,
+                    const KeyboardLayout* layout, int group) {
   KeyStroke stroke;
-  stroke.keyCode = modifiers.keypad ? KeypadCode(qtKey, nativeScanCode) : MainCode(qtKey, nativeScanCode);
-  stroke.shift =
-      (modifiers.shift ? kShiftMask : 0) | (modifiers.ctrl ? kCtrlMask : 0) | (modifiers.alt ? kAltMask : 0);
+  if (modifiers.keypad) {
+    stroke.keyCode = KeypadCode(qtKey, x11);
+  } else {
+    stroke.keyCode = MainCode(qtKey, x11);
+    if (layout != nullptr && InLetterRows(x11)) {
+      if (const int code = LayoutCode(*layout, group, x11, stroke.keyCode); code >= 0) stroke.keyCode = code;
+    }
+  }
+  // AltGr is Ctrl and Alt together, as the classic desktop reports it.
+  const bool ctrl = modifiers.ctrl || modifiers.altGr;
+  const bool alt = modifiers.alt || modifiers.altGr;
+  stroke.shift = (modifiers.shift ? kShiftMask : 0) | (ctrl ? kCtrlMask : 0) | (alt ? kAltMask : 0);
 
-  if (modifiers.ctrl != modifiers.alt) {
+  if (ctrl && alt) {
+    // Only what the layout puts on the key's AltGr level; without a keymap
+    // that level is unknown and the text may be the plain character.
+    const KeyboardLayout::KeyLevels* key = layout ? layout->Key(x11, group) : nullptr;
+    if (key != nullptr) {
+      if (const char32_t c = (*key)[modifiers.shift ? KeyboardLayout::kAltGrShifted : KeyboardLayout::kAltGr])
+        AppendTyped(stroke.keyAscii, c);
+    }
+    return stroke;
+  }
+  if (ctrl || alt) {
     // Alt with a key types nothing; Ctrl types a control code or nothing,
     // on every layout alike.
-    if (modifiers.ctrl) {
+    if (ctrl) {
       if (const int c = ControlCharacter(stroke.keyCode)) stroke.keyAscii.push_back(c);
     }
     return stroke;
@@ -245,15 +315,35 @@ KeyStroke TranslateKey(int qtKey, KeyModifiers modifiers, std::uint32_t nativeSc
   return stroke;
 }
 
+}  // namespace
+
+KeyStroke TranslateKey(int qtKey, KeyModifiers modifiers, std::uint32_t nativeScanCode,
+                       const String& text) {
+  return Translate(qtKey, modifiers, nativeScanCode, text, nullptr, 0);
+}
+
+KeyStroke TranslateKey(int qtKey, KeyModifiers modifiers, std::uint32_t nativeScanCode,
+                       const String& text, const KeyboardLayout& layout, int group) {
+  return Translate(qtKey, modifiers, nativeScanCode, text, &layout, group);
+}
+
 KeyStroke TranslateKeyEvent(const QKeyEvent& event) { return TranslateKeyEvent(event, PlatformGivesX11KeyCodes()); }
 
 KeyStroke TranslateKeyEvent(const QKeyEvent& event, bool x11KeyCodes) {
   const Qt::KeyboardModifiers m = event.modifiers();
-  return TranslateKey(event.key(),
-                      {m.testFlag(Qt::ShiftModifier), m.testFlag(Qt::ControlModifier),
-                       m.testFlag(Qt::AltModifier), m.testFlag(Qt::KeypadModifier)},
-                      x11KeyCodes ? event.nativeScanCode() : 0,
-                      FromQString(event.text()));
+  KeyModifiers modifiers{m.testFlag(Qt::ShiftModifier), m.testFlag(Qt::ControlModifier),
+                         m.testFlag(Qt::AltModifier), m.testFlag(Qt::KeypadModifier),
+                         m.testFlag(Qt::GroupSwitchModifier)};
+  const std::uint32_t x11 = x11KeyCodes ? event.nativeScanCode() : 0;
+  const String text = FromQString(event.text());
+  if (x11 != 0) {
+    const X11KeyContext context = X11KeyContextOf(event);
+    if (context.layout != nullptr) {
+      modifiers.altGr = context.altGr;
+      return TranslateKey(event.key(), modifiers, x11, text, *context.layout, context.group);
+    }
+  }
+  return TranslateKey(event.key(), modifiers, x11, text);
 }
 
 }  // namespace kovrim::vb

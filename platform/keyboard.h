@@ -2,10 +2,13 @@
 // the Shift / Ctrl / Alt bits for KeyDown, then the typed characters as
 // Windows-1256 codes for KeyPress.
 //
-// Letter and digit keys are named by their physical position on a US
-// keyboard, whatever layout is active, so that an Arabic layout gives the
-// same key codes as a Latin one.  The translation takes plain values, not
-// Qt events, so that it can be checked with tables of synthetic events.
+// A letter key gives the code of the Latin letter that the user's layout
+// puts on it (the key labelled A on a French keyboard gives A), and where no
+// Latin layout is loaded, the code of its position on a US keyboard, so that
+// an Arabic layout gives the same key codes as a US one.  Digit keys and the
+// rest are named by their US position.  AltGr counts as Ctrl+Alt.  The
+// translation takes plain values, not Qt events, so that it can be checked
+// with tables of synthetic events.
 #pragma once
 
 #include <cstdint>
@@ -17,11 +20,14 @@ class QKeyEvent;
 
 namespace kovrim::vb {
 
+struct KeyboardLayout;
+
 struct KeyModifiers {
   bool shift = false;
   bool ctrl = false;
   bool alt = false;
   bool keypad = false;  // the key lies on the numeric keypad
+  bool altGr = false;   // the third-level shift is held
 };
 
 struct KeyStroke {
@@ -36,15 +42,29 @@ struct KeyStroke {
 //
 // KeyDown: letter and digit keys give 'A'..'Z' and '0'..'9' by position;
 // the keypad gives 96..111 while it types digits (NumLock on) and the
-// navigation codes otherwise; Caps Lock sets no bit.  KeyPress: Alt types
-// nothing, Ctrl only the control codes Windows gives (1..26 for letters,
-// 27..29 for [ \ ], 127 for Backspace, 10 for Enter); otherwise each typed
-// character that Windows-1256 holds, Enter 13, Backspace 8, Tab 9, Esc 27.
+// navigation codes otherwise; Caps Lock sets no bit; AltGr sets the Ctrl and
+// Alt bits.  KeyPress: Alt types nothing, Ctrl only the control codes
+// Windows gives (1..26 for letters, 27..29 for [ \ ], 127 for Backspace, 10
+// for Enter), Ctrl+Alt nothing, as its level is not known here; otherwise
+// each typed character that Windows-1256 holds, Enter 13, Backspace 8, Tab 9,
+// Esc 27.
 KeyStroke TranslateKey(int qtKey, KeyModifiers modifiers, std::uint32_t nativeScanCode,
                        const String& text);
 
+// The same under a known keymap, nativeScanCode being an X11 key code and
+// group the active group.  A letter key gives the Latin letter that the
+// group puts on it; under a non-Latin group, the letter that the first Latin
+// group puts there; a US letter position that carries no letter in the Latin
+// group gives the code of its punctuation; without a Latin group, keys keep
+// their US positions.  Ctrl+Alt (AltGr among them) types the character of
+// the key's AltGr level in the active group (AltGr+Shift with Shift), or
+// nothing where it has none.
+KeyStroke TranslateKey(int qtKey, KeyModifiers modifiers, std::uint32_t nativeScanCode,
+                       const String& text, const KeyboardLayout& layout, int group);
+
 // The same for a Qt key event; the key position is read on the X11 and
-// Wayland platforms, whose native scan codes are X11 key codes.
+// Wayland platforms, whose native scan codes are X11 key codes, and the
+// keymap, group and AltGr state on X11.
 KeyStroke TranslateKeyEvent(const QKeyEvent& event);
 // The same, saying whether the event's native scan code is an X11 key code.
 KeyStroke TranslateKeyEvent(const QKeyEvent& event, bool x11KeyCodes);

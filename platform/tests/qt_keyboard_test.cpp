@@ -36,6 +36,8 @@ constexpr KeyModifiers kCtrlPad{.ctrl = true, .keypad = true};
 constexpr KeyModifiers kCtrlShift{.shift = true, .ctrl = true};
 constexpr KeyModifiers kCtrlAlt{.ctrl = true, .alt = true};
 constexpr KeyModifiers kAltShift{.shift = true, .alt = true};
+constexpr KeyModifiers kAltGr{.altGr = true};
+constexpr KeyModifiers kShiftAltGr{.shift = true, .altGr = true};
 
 void Check(const KeyCase& c) {
   SCOPED_TRACE(c.name);
@@ -61,7 +63,9 @@ TEST(TranslateKey, UsLayout) {
       {"Ctrl+Backspace types DEL", Qt::Key_Backspace, kCtrl, 22, "\b", 8, 2, {127}},
       {"Ctrl+Enter types LF", Qt::Key_Return, kCtrl, 36, "\r", 13, 2, {10}},
       {"Ctrl+Space types nothing", Qt::Key_Space, kCtrl, 65, " ", 32, 2, {}},
-      {"Ctrl+Alt+H types what the layout gives", Qt::Key_H, kCtrlAlt, 43, "h", 72, 6, {104}},
+      {"Ctrl+Alt+H types nothing without a keymap", Qt::Key_H, kCtrlAlt, 43, "h", 72, 6, {}},
+      {"AltGr+H without a keymap", Qt::Key_H, kAltGr, 43, "h", 72, 6, {}},
+      {"Shift+AltGr+H without a keymap", Qt::Key_H, kShiftAltGr, 43, "H", 72, 7, {}},
       {"apostrophe key", Qt::Key_Apostrophe, kNone, 48, "'", 222, 0, {39}},
       {"Shift+grave", Qt::Key_AsciiTilde, kShift, 49, "~", 192, 1, {126}},
       {"Backspace", Qt::Key_Backspace, kNone, 22, "\b", 8, 0, {8}},
@@ -151,6 +155,7 @@ TEST(TranslateKeyEvent, ReadsKeyPositionsModifiersAndText) {
       {"Ctrl with keypad 3", Qt::Key_3, Qt::ControlModifier | Qt::KeypadModifier, 89, u"3", true, 99, 2, {}},
       {"no positions: the Qt key names the key", Qt::Key_H, Qt::ShiftModifier, 43, u"H", false, 72, 1, {72}},
       {"no positions: an Arabic key has no code", 0x0627, Qt::NoModifier, 43, u"\u0627", false, 0, 0, {199}},
+      {"AltGr without a keymap is Ctrl+Alt", Qt::Key_BracketLeft, Qt::GroupSwitchModifier, 14, u"[", true, 53, 6, {}},
   };
   for (const EventCase& c : cases) {
     SCOPED_TRACE(c.name);
