@@ -246,7 +246,9 @@ class ComboBox : public Control {
   String Text() const;  // the edit field
   void SetText(const String& text);  // raises nothing
   void PickByUser(int index);  // what a user's pick does: set Text, then Click
-  Handler Click;  // the user picked a list entry (typing raises none)
+  // The user picked a list entry: from the list, by arrow key or by wheel.
+  // Typing raises none, nor Enter or leaving the field, whatever it holds.
+  Handler Click;
 
  private:
   struct Impl;
@@ -317,6 +319,8 @@ class Clipboard {
   virtual bool SetText(const String& text) = 0;  // plain text; false on failure
 };
 
+// The installed font families by the names programs know them by: each
+// family once, without its foundry, in the platform's order.
 class FontList {
  public:
   virtual ~FontList() = default;
@@ -334,6 +338,10 @@ class ProgramStarter {
 // The real ones, on Qt.
 std::unique_ptr<Clipboard> MakeSystemClipboard();
 std::unique_ptr<FontList> MakeInstalledFonts();
+// The font database's family list with each "Family [Foundry]" of a family
+// that several foundries provide read as "Family", every name listed once,
+// where it first appears.
+std::vector<String> PlainFamilyNames(const std::vector<String>& families);
 // "notepad.exe" names the desktop's plain-text editor: the first of
 // PlainTextEditors() found on PATH.  Any other name is looked up on PATH
 // as it is.

@@ -2,6 +2,8 @@
 // scroll bar used as a spin button.
 #include <QComboBox>
 #include <QLineEdit>
+#include <QPainter>
+#include <QPen>
 #include <QScrollBar>
 #include <algorithm>
 
@@ -14,31 +16,68 @@ namespace {
 
 QWidget* ParentWidget(Container* parent) { return parent ? parent->ClientWidget() : nullptr; }
 
-QComboBox* MakeCombo(Container* parent) {
-  auto* combo = new QComboBox(ParentWidget(parent));
-  combo->setEditable(true);
-  // The edit field holds what the user types, as typed: no completion from
-  // the list and no new list entries on Enter.
-  combo->setCompleter(nullptr);
-  combo->setInsertPolicy(QComboBox::NoInsert);
-  combo->setFocusPolicy(Qt::StrongFocus);
-  return combo;
-}
+// An editable combo box that tells the user's picks from the field's own
+// matching.  When its field loses the focus or takes Enter while it holds the
+// text of an entry other than the current one, QComboBox (its slot on the
+// field's QLineEdit::editingFinished) makes that entry current and emits
+// activated; that is no pick.  The field's editingFinished runs a handler
+// connected before the combo box's slot and one connected after it, so an
+// activated in between is known to come from the field.
+class PickingCombo : public QComboBox {
+ public:
+  explicit PickingCombo(QWidget* parent) : QComboBox(parent) {
+    setEditable(true);
+    auto* field = new QLineEdit(this);
+    QObject::connect(field, &QLineEdit::editingFinished, this, [this] { ++fieldFinishing_; });
+    setLineEdit(field);  // replaces the default field, connecting the combo box's slot
+    QObject::connect(field, &QLineEdit::editingFinished, this, [this] { --fieldFinishing_; });
+    // The edit field holds what the user types, as typed: no completion from
+    // the list and no new list entries on Enter.
+    setCompleter(nullptr);
+    setInsertPolicy(QComboBox::NoInsert);
+    setFocusPolicy(Qt::StrongFocus);
+  }
+  bool FieldFinishing() const { return fieldFinishing_ > 0; }
+
+ private:
+  int fieldFinishing_ = 0;
+};
+
+// The spin button.  Tab reaches it and the arrow and page keys move it; a
+// click leaves the focus where it is, so typing goes on in the box the user
+// was in.  While it has the focus it is framed in the highlight colour.
+class SpinBar : public QScrollBar {
+ public:
+  explicit SpinBar(QWidget* parent) : QScrollBar(Qt::Vertical, parent) { setFocusPolicy(Qt::TabFocus); }
+
+ protected:
+  void paintEvent(QPaintEvent* event) override {
+    QScrollBar::paintEvent(event);
+    if (!hasFocus()) return;
+    QPainter painter(this);
+    painter.setPen(QPen(palette().color(QPalette::Active, QPalette::Highlight), 2));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRect(QRectF(rect()).adjusted(1, 1, -1, -1));
+  }
+};
 
 }  // namespace
 
 // ComboBox.
 
 struct ComboBox::Impl : QObject {
-  QComboBox* combo = nullptr;
+  PickingCombo* combo = nullptr;
 };
 
-ComboBox::ComboBox(Container* parent) : Control(parent, MakeCombo(parent)), impl_(std::make_unique<Impl>()) {
-  impl_->combo = static_cast<QComboBox*>(Widget());
+ComboBox::ComboBox(Container* parent)
+    : Control(parent, new PickingCombo(ParentWidget(parent))), impl_(std::make_unique<Impl>()) {
+  impl_->combo = static_cast<PickingCombo*>(Widget());
   SetClassColours(0x80000005, 0x80000008);
   // activated: the user picked an entry, from the list, by arrow key or by
-  // wheel; never raised by code.
+  // wheel; or the field matched one, which raises nothing.  Never raised by
+  // code.
   QObject::connect(impl_->combo, &QComboBox::activated, impl_.get(), [this](int) {
+    if (impl_->combo->FieldFinishing()) return;
     if (Click) {
       Handler h = Click;
       h();
@@ -110,7 +149,7 @@ struct VScrollBar::Impl : QObject {
 };
 
 VScrollBar::VScrollBar(Container* parent)
-    : Control(parent, new QScrollBar(Qt::Vertical, ParentWidget(parent))), impl_(std::make_unique<Impl>()) {
+    : Control(parent, new SpinBar(ParentWidget(parent))), impl_(std::make_unique<Impl>()) {
   impl_->bar = static_cast<QScrollBar*>(Widget());
   impl_->Sync();
   QObject::connect(impl_->bar, &QScrollBar::valueChanged, impl_.get(), [this](int barValue) {

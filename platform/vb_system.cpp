@@ -7,6 +7,9 @@
 #include <QStringList>
 #include <algorithm>
 #include <cctype>
+#include <cstddef>
+#include <map>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -17,22 +20,27 @@ namespace kovrim::vb {
 
 namespace {
 
-// The families as the font database lists them, read again whenever the
-// count is asked for, so a loop over Fonts(i) sees one list.
+// The families as programs name them, read again whenever the count is
+// asked for, so a loop over Fonts(i) sees one list.
 class InstalledFonts : public FontList {
  public:
   int FontCount() const override {
-    families_ = QFontDatabase::families();
+    Read();
     return static_cast<int>(families_.size());
   }
   String Fonts(int index) const override {
-    if (families_.isEmpty()) families_ = QFontDatabase::families();
-    if (index < 0 || index >= families_.size()) return {};
-    return FromQString(families_.at(index));
+    if (families_.empty()) Read();
+    if (index < 0 || static_cast<std::size_t>(index) >= families_.size()) return {};
+    return families_[static_cast<std::size_t>(index)];
   }
 
  private:
-  mutable QStringList families_;
+  void Read() const {
+    std::vector<String> listed;
+    for (const QString& family : QFontDatabase::families()) listed.push_back(FromQString(family));
+    families_ = PlainFamilyNames(listed);
+  }
+  mutable std::vector<String> families_;
 };
 
 // Plain-text editors of the common desktops.  The editor of the desktop in
@@ -89,6 +97,28 @@ std::vector<std::string> PlainTextEditors() {
       if (desktop.compare(QLatin1String(d.desktop), Qt::CaseInsensitive) == 0) add(d.editor);
   for (const char* editor : kTextEditors) add(editor);
   return editors;
+}
+
+// The font database names a family that several foundries provide once per
+// foundry, "Family [Foundry]".  Such an entry is taken for a foundry's when
+// another entry names the same family; a family whose own name ends in a
+// bracket is kept as it is.
+std::vector<String> PlainFamilyNames(const std::vector<String>& families) {
+  auto familyOf = [](const String& entry) -> String {
+    const std::size_t open = entry.rfind(U" [");
+    if (open == String::npos || open == 0 || entry.back() != U']') return entry;
+    return entry.substr(0, open);
+  };
+  std::map<String, int> entriesOfFamily;
+  for (const String& entry : families) ++entriesOfFamily[familyOf(entry)];
+  std::vector<String> names;
+  std::set<String> seen;
+  for (const String& entry : families) {
+    const String family = familyOf(entry);
+    const String& name = entriesOfFamily[family] > 1 ? family : entry;
+    if (seen.insert(name).second) names.push_back(name);
+  }
+  return names;
 }
 
 std::unique_ptr<FontList> MakeInstalledFonts() { return std::make_unique<InstalledFonts>(); }

@@ -2,12 +2,17 @@
 // handler only on a change, at once and nested; user clicks and picks raise
 // what the classic controls raise; MouseMove comes without a button held.
 #include <QApplication>
+#include <QAbstractItemView>
 #include <QAbstractScrollArea>
+#include <QColor>
 #include <QComboBox>
+#include <QImage>
+#include <QKeySequence>
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QScrollBar>
 #include <QTest>
+#include <QWheelEvent>
 #include <functional>
 #include <string>
 #include <vector>
@@ -163,6 +168,85 @@ TEST_F(ControlsTest, ComboClickOnlyWhenTheUserPicksAnEntry) {
   EXPECT_EQ(combo.ListCount(), 2);
 }
 
+// The field holding another entry's text is no pick: neither the focus
+// leaving it (by Tab, to another control, to another window) nor Enter
+// raises Click; a pick by arrow key, wheel or list raises it once.
+TEST_F(ControlsTest, ComboLeavingTheFieldIsNoPick) {
+  auto* qcombo = static_cast<QComboBox*>(combo.Widget());
+  for (const char32_t* item : {U"K3 one", U"K3 two", U"K3 three", U"K3 four"}) combo.AddItem(item);
+  QApplication::setActiveWindow(form.Widget());
+  ASSERT_TRUE(QTest::qWaitForWindowActive(form.Widget()));
+  QWidget other;  // another window of the program
+  other.resize(100, 100);
+
+  struct Leave {
+    const char* name;
+    std::function<void()> leave;
+  };
+  const Leave leaves[] = {
+      {"Enter", [&] { QTest::keyClick(qcombo, Qt::Key_Return); }},
+      {"Tab", [&] { QTest::keyClick(qcombo, Qt::Key_Tab); }},
+      {"another control", [&] { text.Widget()->setFocus(Qt::MouseFocusReason); }},
+      {"another window", [&] {
+         other.show();
+         QApplication::setActiveWindow(&other);
+         ASSERT_TRUE(QTest::qWaitForWindowActive(&other));
+         other.hide();
+         QApplication::setActiveWindow(form.Widget());
+         ASSERT_TRUE(QTest::qWaitForWindowActive(form.Widget()));
+       }},
+  };
+  int entry = 1;
+  for (const Leave& l : leaves) {
+    SCOPED_TRACE(l.name);
+    const String typed = combo.List(entry);
+    entry = entry % 3 + 1;  // a different entry for each: the last one matched became current
+    combo.SetFocus();
+    ASSERT_TRUE(combo.HasFocus());
+    qcombo->lineEdit()->selectAll();
+    QTest::keyClicks(qcombo, QString::fromStdU32String(typed));
+    l.leave();
+    EXPECT_EQ(log, Log{});
+    EXPECT_EQ(combo.Text(), typed);
+  }
+
+  // The entry last matched is current; the field holds none.
+  combo.SetFocus();
+  QTest::keyClicks(qcombo, "K3 t");
+  struct Pick {
+    const char* name;
+    std::function<void()> pick;
+    const char* raised;
+  };
+  const Pick picks[] = {
+      {"down arrow", [&] { QTest::keyClick(qcombo, Qt::Key_Down); }, "combo K3 three"},
+      {"up arrow", [&] { QTest::keyClick(qcombo, Qt::Key_Up); }, "combo K3 two"},
+      {"wheel down", [&] {
+         QWheelEvent wheel(QPointF(5, 5), qcombo->mapToGlobal(QPointF(5, 5)), {}, QPoint(0, -120), Qt::NoButton,
+                           Qt::NoModifier, Qt::NoScrollPhase, false);
+         QApplication::sendEvent(qcombo, &wheel);
+       }, "combo K3 three"},
+      {"from the list", [&] {
+         qcombo->showPopup();
+         QAbstractItemView* view = qcombo->view();
+         ASSERT_TRUE(QTest::qWaitForWindowExposed(view->window()));
+         QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, view->visualRect(view->model()->index(0, 0)).center());
+       }, "combo K3 one"},
+      {"arrow key then leaving the field", [&] {
+         QTest::keyClick(qcombo, Qt::Key_Down);
+         text.Widget()->setFocus(Qt::TabFocusReason);
+       }, "combo K3 two"},
+  };
+  for (const Pick& p : picks) {
+    SCOPED_TRACE(p.name);
+    log.clear();
+    p.pick();
+    EXPECT_EQ(log, Log{p.raised});
+    combo.SetFocus();
+  }
+  EXPECT_EQ(combo.ListCount(), 4);
+}
+
 // MouseMove with no button held, raised by the control under the mouse
 // (any part of it) and not passed on to its container.
 TEST_F(ControlsTest, MouseMoveWithoutAButtonHeld) {
@@ -275,6 +359,63 @@ TEST_F(ScrollBarTest, ArrowClicksMoveTowardsMinAndMax) {
     QTest::mouseClick(Bar(), Qt::LeftButton, Qt::NoModifier, down);
     EXPECT_EQ(bar.Value(), 50 - towardsMin);
     EXPECT_EQ(values, (std::vector<int>{50 + towardsMin, 50, 50 - towardsMin}));
+  }
+}
+
+// Tab reaches the bar, and the keys move it as its arrows and track do, one
+// Change per change, in both directions of the range and in right-to-left
+// reading order as the window's spin buttons have it; while it has the
+// focus it is framed.  A click on the bar leaves the focus where it is.
+TEST_F(ScrollBarTest, TabReachesTheBarAndKeysMoveIt) {
+  CheckBox before{&form};
+  before.Move(1000, 0, 1500, 300);
+  before.SetTabIndex(0);
+  bar.SetTabIndex(1);
+  form.ApplyTabOrder();
+  QApplication::setActiveWindow(form.Widget());
+  ASSERT_TRUE(QTest::qWaitForWindowActive(form.Widget()));
+  bar.SetSmallChange(1);
+  bar.SetLargeChange(10);
+  for (const auto& [min, max] : {std::pair{100, 16}, std::pair{16, 100}}) {
+    SCOPED_TRACE(min);
+    bar.SetMin(min);
+    bar.SetMax(max);
+    bar.SetRightToLeft(min > max);
+    bar.SetValue(min > max ? 95 : 21);
+    values.clear();
+    before.SetFocus();
+    QTest::keyClick(before.Widget(), Qt::Key_Tab);
+    ASSERT_TRUE(bar.HasFocus());
+    const QColor highlight = Bar()->palette().color(QPalette::Active, QPalette::Highlight);
+    EXPECT_EQ(Bar()->grab().toImage().pixelColor(1, Bar()->height() / 2), highlight);  // framed
+
+    const int towardsMin = min > max ? 1 : -1;
+    const int start = bar.Value();
+    struct Step {
+      Qt::Key key;
+      int value;  // how far from the start towards Min
+      bool raised;
+    };
+    const Step steps[] = {
+        {Qt::Key_Up, 1, true},        {Qt::Key_Up, 2, true},        {Qt::Key_Down, 1, true},
+        {Qt::Key_PageUp, 5, true},    {Qt::Key_Up, 5, false},       {Qt::Key_PageDown, -5, true},
+        {Qt::Key_PageDown, -15, true}, {Qt::Key_Down, -16, true},
+    };
+    for (const Step& step : steps) {
+      SCOPED_TRACE(QKeySequence(step.key).toString().toStdString());
+      values.clear();
+      QTest::keyClick(bar.Widget(), step.key);
+      const int expected = start + towardsMin * step.value;
+      EXPECT_EQ(bar.Value(), expected);
+      EXPECT_EQ(values, step.raised ? std::vector<int>{expected} : std::vector<int>{});
+    }
+
+    before.SetFocus();
+    values.clear();
+    QTest::mouseClick(Bar(), Qt::LeftButton, Qt::NoModifier, QPoint(Bar()->width() / 2, 3));
+    EXPECT_EQ(values.size(), 1u);
+    EXPECT_TRUE(before.HasFocus());
+    EXPECT_NE(Bar()->grab().toImage().pixelColor(1, Bar()->height() / 2), highlight);
   }
 }
 

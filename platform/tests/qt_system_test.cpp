@@ -5,9 +5,12 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFontDatabase>
+#include <QFontInfo>
 #include <QGuiApplication>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QWidget>
+#include <algorithm>
 #include <optional>
 #include <string>
 #include <vector>
@@ -47,16 +50,122 @@ TEST(FakeClipboards, RecordEveryCallAndFailWhenHeld) {
   }
 }
 
-// The installed families in the font database's order; nothing past the
-// ends.
+std::vector<String> Strings(const QStringList& list) {
+  std::vector<String> strings;
+  for (const QString& s : list) strings.push_back(StringFromUtf16(s.toStdU16String()));
+  return strings;
+}
+
+// The installed families by their plain names, in the font database's
+// order; nothing past the ends.
 TEST(InstalledFonts, ListsTheFontDatabaseInItsOrder) {
   const auto fonts = MakeInstalledFonts();
-  const QStringList families = QFontDatabase::families();
-  ASSERT_EQ(fonts->FontCount(), families.size());
-  for (int i = 0; i < fonts->FontCount(); ++i)
-    EXPECT_EQ(fonts->Fonts(i), StringFromUtf16(families[i].toStdU16String())) << i;
+  const std::vector<String> families = PlainFamilyNames(Strings(QFontDatabase::families()));
+  ASSERT_EQ(fonts->FontCount(), static_cast<int>(families.size()));
+  for (int i = 0; i < fonts->FontCount(); ++i) EXPECT_EQ(fonts->Fonts(i), families[size_t(i)]) << i;
   EXPECT_EQ(fonts->Fonts(-1), U"");
   EXPECT_EQ(fonts->Fonts(fonts->FontCount()), U"");
+}
+
+TEST(InstalledFonts, PlainFamilyNamesDropTheFoundryOfSharedFamilies) {
+  struct Case {
+    const char* name;
+    std::vector<String> listed;
+    std::vector<String> plain;
+  };
+  const Case cases[] = {
+      {"two foundries", {U"A", U"K2 X [ALIF]", U"B", U"K2 X [ZZZZ]", U"C"}, {U"A", U"K2 X", U"B", U"C"}},
+      {"one foundry unnamed", {U"K3 Y", U"K3 Y [PfEd]"}, {U"K3 Y"}},
+      {"a bracket in a family's own name", {U"K1 Z [2]", U"K1 Z [2] [ALIF]", U"K1 Z [2] [ZZZZ]", U"W [x]"},
+       {U"K1 Z [2]", U"W [x]"}},
+      {"not a foundry", {U"[ALIF]", U"[ALIF] [B]", U"V [", U"V []", U"V]"}, {U"[ALIF]", U"V [", U"V []", U"V]"}},
+      {"nothing installed", {}, {}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    EXPECT_EQ(PlainFamilyNames(c.listed), c.plain);
+  }
+}
+
+// A copy of an installed font under another family name and foundry (the
+// font's vendor code), for a family that two foundries provide.
+QByteArray FontCopy(const QByteArray& font, const QString& family, const char (&vendor)[5]) {
+  auto u16 = [](const QByteArray& b, qsizetype at) {
+    return int((uchar(b[at]) << 8) | uchar(b[at + 1]));
+  };
+  auto u32 = [](const QByteArray& b, qsizetype at) {
+    return qsizetype((uint(uchar(b[at])) << 24) | (uint(uchar(b[at + 1])) << 16) |
+                     (uint(uchar(b[at + 2])) << 8) | uint(uchar(b[at + 3])));
+  };
+  auto put16 = [](QByteArray& b, int v) { b.append(char(v >> 8)).append(char(v)); };
+  auto set32 = [](QByteArray& b, qsizetype at, qsizetype v) {
+    for (int i = 0; i < 4; ++i) b[at + i] = char(v >> (24 - 8 * i));
+  };
+  // A name table of Windows Unicode records: family, style, full and
+  // PostScript name.
+  const QString names[] = {family, "Regular", family, family.simplified().remove(' ') + vendor};
+  const int nameIds[] = {1, 2, 4, 6};
+  QByteArray table, strings;
+  put16(table, 0);
+  put16(table, 4);
+  put16(table, 6 + 12 * 4);
+  for (int i = 0; i < 4; ++i) {
+    for (int v : {3, 1, 0x409, nameIds[i], int(names[i].size() * 2), int(strings.size())}) put16(table, v);
+    for (QChar ch : names[i]) put16(strings, ch.unicode());
+  }
+  table += strings;
+
+  QByteArray copy = font;
+  while (copy.size() % 4) copy.append('\0');
+  const qsizetype nameAt = copy.size();
+  copy += table;
+  for (int i = 0; i < u16(font, 4); ++i) {
+    const qsizetype record = 12 + 16 * i;
+    const QByteArray tag = font.mid(record, 4);
+    if (tag == "name") {
+      set32(copy, record + 8, nameAt);
+      set32(copy, record + 12, table.size());
+    } else if (tag == "OS/2") {
+      copy.replace(u32(font, record + 8) + 58, 4, vendor, 4);  // achVendID
+    }
+  }
+  return copy;
+}
+
+// One family from two foundries is listed once, by the name that fonts are
+// set by, and a control set to that name shows the family.
+TEST(InstalledFonts, AFamilyOfTwoFoundriesIsListedOnceByItsName) {
+  QFile dejaVu("/usr/share/fonts/truetype/dejavu/DejaVuSans.ttf");
+  ASSERT_TRUE(dejaVu.open(QIODevice::ReadOnly)) << "the DejaVu fonts are installed by build.sh";
+  const QByteArray font = dejaVu.readAll();
+  const int ids[] = {QFontDatabase::addApplicationFontFromData(FontCopy(font, "K2 ALPHA 001", "ALIF")),
+                     QFontDatabase::addApplicationFontFromData(FontCopy(font, "K2 ALPHA 001", "ZZZZ"))};
+  ASSERT_NE(ids[0], -1);
+  ASSERT_NE(ids[1], -1);
+  const QStringList database = QFontDatabase::families();
+  ASSERT_TRUE(database.contains("K2 ALPHA 001 [ALIF]") && database.contains("K2 ALPHA 001 [ZZZZ]"))
+      << database.join(", ").toStdString();
+
+  const auto fonts = MakeInstalledFonts();
+  std::vector<String> listed;
+  for (int i = 0; i < fonts->FontCount(); ++i) listed.push_back(fonts->Fonts(i));
+  EXPECT_EQ(std::count(listed.begin(), listed.end(), U"K2 ALPHA 001"), 1);
+  for (const String& name : listed) EXPECT_EQ(name.find(U"K2 ALPHA 001 ["), String::npos);
+  // In the database's order: where the family's first foundry stood.
+  std::vector<String> expected;
+  for (const QString& family : database) {
+    const String name =
+        family.startsWith("K2 ALPHA 001 [") ? U"K2 ALPHA 001" : StringFromUtf16(family.toStdU16String());
+    if (std::find(expected.begin(), expected.end(), name) == expected.end()) expected.push_back(name);
+  }
+  EXPECT_EQ(listed, expected);
+
+  Form form;
+  TextBox box{&form};
+  box.SetFontName(U"K2 ALPHA 001");
+  const QString shown = QFontInfo(box.Widget()->font()).family();  // named with its foundry
+  EXPECT_TRUE(shown == "K2 ALPHA 001 [ALIF]" || shown == "K2 ALPHA 001 [ZZZZ]") << shown.toStdString();
+  for (int id : ids) QFontDatabase::removeApplicationFont(id);
 }
 
 // Sets an environment variable for one scope.
