@@ -5,6 +5,7 @@
 #include <cstdlib>
 #include <memory>
 
+#include "platform/clipboard_keeper.h"
 #include "platform/vb.h"
 #include "window/form1.h"
 
@@ -29,6 +30,9 @@ int main(int argc, char** argv) {
     return 1;
   }
   QApplication app(argc, argv);
+  // The end button, closing the window, the session manager and the signals
+  // of a terminal or service manager all leave the loop; nothing is saved.
+  const kovrim::vb::QuitOnSignals quitOnSignals(kovrim::vb::EndProgram);
 
   std::unique_ptr<kovrim::vb::Clipboard> clipboard = kovrim::vb::MakeSystemClipboard();
   std::unique_ptr<kovrim::vb::FontList> fonts = kovrim::vb::MakeInstalledFonts();
@@ -37,6 +41,8 @@ int main(int argc, char** argv) {
   kovrim::Form1 form1(*clipboard, *fonts, *starter);
   form1.Form_Load();
   form1.form.ShowCentred();
-  // Closing the window leaves the loop; nothing is saved.
-  return QApplication::exec();
+  const int exitCode = QApplication::exec();
+  // The last codes stay on the clipboard after the program has gone.
+  kovrim::vb::KeepClipboardAfterExit();
+  return exitCode;
 }
