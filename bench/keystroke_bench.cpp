@@ -39,6 +39,18 @@ const String& HundredKilobytes() {
   return text;
 }
 
+// About 1 MB of UTF-8 in one line: the notes with their line breaks as spaces.
+const String& MegabyteLine() {
+  static const String text = [] {
+    String t;
+    while (t.size() * 2 < 1'000'000) {
+      for (const char32_t c : UsageNotes()) t.push_back(c == U'\r' || c == U'\n' ? U' ' : c);
+    }
+    return t;
+  }();
+  return text;
+}
+
 struct Window {
   std::unique_ptr<vb::Clipboard> clipboard = vb::MakeSystemClipboard();
   std::unique_ptr<vb::FontList> fonts = vb::MakeInstalledFonts();
@@ -124,6 +136,7 @@ void KeyboardPath(benchmark::State& state, const String& text) {
 
 BENCHMARK_CAPTURE(TextBoxPath, usage_notes, UsageNotes())->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(TextBoxPath, 100KB, HundredKilobytes())->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(TextBoxPath, 1MB_one_line, MegabyteLine())->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(KeyboardPath, usage_notes, UsageNotes())->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(KeyboardPath, 100KB, HundredKilobytes())->Unit(benchmark::kMillisecond);
 

@@ -8,11 +8,19 @@
 
 namespace kovrim {
 
-CodeString RunPipeline(StringView input, const PipelineOptions& options) {
-  // Working strings keep their capacity from one conversion to the next, so a
-  // keystroke in a long text does not pay for fresh memory every time.
-  thread_local String padded;
-  thread_local CodeString baseCodes;
+namespace {
+
+// The working strings keep their capacity from one conversion to the next,
+// so a keystroke in a long text does not pay for fresh memory every time;
+// one that grew past this for a huge text gives its memory back.
+constexpr std::size_t kKeptCapacity = std::size_t(1) << 21;
+
+template <class S>
+void LetGoIfHuge(S& s) {
+  if (s.capacity() > kKeptCapacity) S().swap(s);
+}
+
+CodeString Convert(StringView input, const PipelineOptions& options, String& padded, CodeString& baseCodes) {
   padded.clear();
   padded.reserve(input.size() + 2);
   padded.push_back(U' ');
@@ -37,6 +45,17 @@ CodeString RunPipeline(StringView input, const PipelineOptions& options) {
 
   if (options.codeSet != CodeSet::K4) return baseCodes;
   return CodeSet4Map(baseCodes);
+}
+
+}  // namespace
+
+CodeString RunPipeline(StringView input, const PipelineOptions& options) {
+  thread_local String padded;
+  thread_local CodeString baseCodes;
+  CodeString codes = Convert(input, options, padded, baseCodes);
+  LetGoIfHuge(padded);
+  LetGoIfHuge(baseCodes);
+  return codes;
 }
 
 }  // namespace kovrim

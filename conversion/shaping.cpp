@@ -56,6 +56,11 @@ CodeString ShapingPass(StringView text, const ShapingOptions& options) {
   return visual;
 }
 
+namespace {
+// Scratch strings grown past this by a huge line give their memory back.
+constexpr std::size_t kKeptScratch = std::size_t(1) << 21;
+}  // namespace
+
 void ShapingPassInto(StringView text, const ShapingOptions& options, CodeString& visual) {
   const Alphabet& alphabet = AlphabetFor(options.path);
   const bool textBox = options.path == InputPath::TextBox;
@@ -68,7 +73,7 @@ void ShapingPassInto(StringView text, const ShapingOptions& options, CodeString&
   // The current line is built by putting each new block in front of it.  To
   // keep that linear, the line is collected back to front in `reversed` and
   // turned round once when it ends.  Both scratch strings keep their
-  // capacity from one conversion to the next.
+  // capacity from one conversion to the next, unless a huge line grew them.
   thread_local CodeString reversed;
   thread_local CodeString numberRun;  // digits and periods, in reading order, not yet placed
   reversed.clear();
@@ -155,6 +160,8 @@ void ShapingPassInto(StringView text, const ShapingOptions& options, CodeString&
   // that ends in a digit gets its run placed here rather than lost.
   placeNumberRun();
   endLine();
+  if (reversed.capacity() > kKeptScratch) CodeString().swap(reversed);
+  if (numberRun.capacity() > kKeptScratch) CodeString().swap(numberRun);
 }
 
 }  // namespace kovrim

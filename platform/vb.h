@@ -152,8 +152,12 @@ class TextBox : public Control {
   ~TextBox() override;
   // What the user copies or drags out of the box is this text for the
   // selected part; the line breaks the user types or pastes read as CR LF.
+  // A paste takes plain text only; one that offers none inserts nothing.
+  // The user's last edit can be undone (one step, as in the classic box).
   String Text() const;
-  void SetText(const String& text);  // raises Change when the text differs
+  // Raises Change when the text differs; puts the caret at the start and
+  // clears the undo step.
+  void SetText(const String& text);
   bool MultiLine() const;
   void SetMultiLine(bool multiLine);
   int ScrollBars() const;  // 0 none, 1 horizontal, 2 vertical, 3 both

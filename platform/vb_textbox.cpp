@@ -1,20 +1,38 @@
 // The text box.  Its text is kept here, character for character, and the
 // editor widget only shows it: a classic text box holds CR LF, a lone CR,
 // NUL and other control characters, which a Qt document would turn into
-// paragraph breaks or lose.  A user's edit is read back by comparing the
-// widget's text with what was shown, so the characters the user did not
-// touch keep their exact form.
-#include <QAbstractScrollArea>
+// paragraph breaks or lose.
+//
+// The editor's document always holds the display form of the text, unit by
+// unit (see Render), so a position in one maps to a position in the other
+// from the few places where their lengths part.  A user's edit is read from
+// the range the document reports as changed: only that part is read back as
+// typed, and every character outside it keeps its exact form.  Text written
+// from code replaces only the part that differs, so a long text is not laid
+// out again as a whole for a small change.
+#include <QAction>
+#include <QContextMenuEvent>
 #include <QEvent>
 #include <QKeyEvent>
+#include <QKeySequence>
+#include <QMenu>
 #include <QMimeData>
 #include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QScrollBar>
+#include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
+#include <QTextLayout>
+#include <QTimer>
 #include <algorithm>
 #include <functional>
+#include <optional>
+#include <vector>
+
+#if defined(__GLIBC__)
+#include <malloc.h>
+#endif
 
 #include "platform/keyboard.h"
 #include "platform/vb.h"
@@ -26,7 +44,15 @@ namespace {
 constexpr char16_t kParagraph = 0x2029;      // a block break in the document
 constexpr char16_t kLineSeparator = 0x2028;  // Shift+Enter in the editor
 constexpr char16_t kLeftToRightOverride = 0x202D;
-constexpr char16_t kNonJoiner = 0x200C;
+
+// A paragraph this long keeps its analysed layout between paints; without
+// it every blink of the cursor and every repaint would analyse the whole
+// paragraph again.
+constexpr int kLongParagraph = 8192;
+
+// A change this large, or any change to a text this long, gives the memory
+// that the old text and the working copies held back to the system.
+constexpr std::size_t kLargeChange = 1 << 18;
 
 // What a single character of the text looks like in the editor.  Control
 // characters (a lone CR or LF among them) show as their pictures, the way the
@@ -39,6 +65,9 @@ char32_t Shown(char32_t c) {
   return c;
 }
 
+bool IsWide(char32_t c) { return c >= 0x10000 && c <= 0x10FFFF; }
+bool IsSeparator(char32_t c) { return c == kParagraph || c == kLineSeparator; }
+
 void AppendCharacter(QString& out, char32_t c) {
   if (c > 0xFFFF) {
     out += QChar(QChar::highSurrogate(c));
@@ -48,12 +77,93 @@ void AppendCharacter(QString& out, char32_t c) {
   }
 }
 
+// The display form, unit by unit: a CR LF is one paragraph break, every
+// other character its picture (Shown).  In visual order each line starts
+// with a left-to-right override, so that nothing is reordered; `first` says
+// that the part begins the text, whose first line has its mark up front.
+QString Render(StringView text, bool visual, bool first) {
+  QString out;
+  out.reserve(qsizetype(text.size()) + 1);
+  if (visual && first) out += QChar(kLeftToRightOverride);
+  const std::size_t n = text.size();
+  for (std::size_t i = 0; i < n; ++i) {
+    const char32_t c = text[i];
+    if (c == U'\r' && i + 1 < n && text[i + 1] == U'\n') {
+      out += QChar(kParagraph);
+      ++i;
+    } else {
+      AppendCharacter(out, Shown(c));
+      if (!IsSeparator(c)) continue;
+    }
+    if (visual) out += QChar(kLeftToRightOverride);
+  }
+  return out;
+}
+
+// The text a part of the display stands for, as the user typed it: any line
+// break is a CR LF, and in visual order the marks are no text.
+String Parse(QStringView shown, bool visual) {
+  String out;
+  out.reserve(std::size_t(shown.size()));
+  const qsizetype n = shown.size();
+  for (qsizetype i = 0; i < n; ++i) {
+    const QChar ch = shown[i];
+    if (ch == QChar(kParagraph) || ch == QChar(kLineSeparator)) {
+      out += U"\r\n";
+    } else if (visual && ch == QChar(kLeftToRightOverride)) {
+      // a display mark
+    } else if (ch.isHighSurrogate() && i + 1 < n && shown[i + 1].isLowSurrogate()) {
+      out += QChar::surrogateToUcs4(ch, shown[i + 1]);
+      ++i;
+    } else {
+      out += char32_t(ch.unicode());
+    }
+  }
+  return out;
+}
+
+// Memory of a large text that went away, back to the system once the
+// current event is done (the conversion's working copies go with it).
+void GiveBackMemoryLater() {
+#if defined(__GLIBC__)
+  static bool pending = false;
+  if (pending) return;
+  pending = true;
+  QTimer::singleShot(0, [] {
+    pending = false;
+    malloc_trim(0);
+  });
+#endif
+}
+
+// A string or list that a large removal left mostly empty lets go of the rest.
+template <class Container>
+void ShrinkIfSparse(Container& c) {
+  if (c.capacity() > 2 * c.size() + kLargeChange) c.shrink_to_fit();
+}
+
+// What a paste offers as plain text; empty when it offers none.
+QString PastedText(const QMimeData* source) {
+  if (source == nullptr) return {};
+  // The formats are asked for once: each question to a clipboard owner that
+  // does not answer costs the clipboard's whole timeout.
+  if (source->formats().isEmpty() || !source->hasText()) return {};
+  return source->text();
+}
+
 // The editor widget; what it copies or drags out is the box's own text for
 // the selected part, not the display form (control pictures, layout marks).
 class Editor : public QPlainTextEdit {
  public:
   using QPlainTextEdit::QPlainTextEdit;
   std::function<QString(int from, int to)> textBetween;
+
+  // Boxes in visual order draw each character's own glyph: no joining,
+  // no ligatures.  The font keeps the setting through later font changes.
+  void SetUnshaped(bool on) {
+    unshaped_ = on;
+    ApplyShaping();
+  }
 
  protected:
   QMimeData* createMimeDataFromSelection() const override {
@@ -63,20 +173,60 @@ class Editor : public QPlainTextEdit {
     data->setText(textBetween(c.selectionStart(), c.selectionEnd()));
     return data;
   }
+
+  // Every paste comes here: keys, the context menu, the middle button and
+  // drops.  QWidgetTextControl::insertFromMimeData (Qt 6.4) reads
+  // source->formats().first() without asking whether there is a format, so
+  // an empty or ownerless clipboard or selection, or an owner that does not
+  // answer, would end the program; it would also take a markdown offer
+  // before the plain text.  The box takes plain text only, and a paste that
+  // offers none inserts nothing.
+  bool canInsertFromMimeData(const QMimeData* source) const override {
+    return !isReadOnly() && !PastedText(source).isEmpty();
+  }
+  void insertFromMimeData(const QMimeData* source) override {
+    if (isReadOnly()) return;
+    const QString text = PastedText(source);
+    if (text.isEmpty()) return;
+    insertPlainText(text);
+    ensureCursorVisible();
+  }
+
+  void changeEvent(QEvent* event) override {
+    QPlainTextEdit::changeEvent(event);
+    if (event->type() == QEvent::FontChange) ApplyShaping();
+  }
+
+ private:
+  void ApplyShaping() {
+    QFont f = font();
+    const bool now = (f.styleStrategy() & QFont::PreferNoShaping) != 0;
+    if (now == unshaped_) return;
+    const int others = f.styleStrategy() & ~QFont::PreferNoShaping;
+    f.setStyleStrategy(QFont::StyleStrategy(others | (unshaped_ ? QFont::PreferNoShaping : 0)));
+    setFont(f);  // raises FontChange once more, which finds it done
+  }
+
+  bool unshaped_ = false;
 };
 
 }  // namespace
 
 struct TextBox::Impl : QObject {
-  explicit Impl(TextBox* box, QPlainTextEdit* edit) : box_(box), edit_(edit) {}
+  explicit Impl(TextBox* box, Editor* edit) : box_(box), edit_(edit), doc_(edit->document()) {}
 
   TextBox* box_;
-  QPlainTextEdit* edit_;
+  Editor* edit_;
+  QTextDocument* doc_;
   String text;  // the model: exactly what was assigned or typed
-  // What the editor shows, and for each of its positions the position in
-  // text it stands for (-1 inside a surrogate pair).
-  QString shown;
-  std::vector<int> textAt;
+  // Where the display's length parts from the text's: the CR of each CR LF,
+  // each U+2028 / U+2029 and each character outside the BMP, ascending.
+  std::vector<int> breaks, separators, wide;
+  int shownLength = 0;  // of the display, as last read or written
+  // Display characters removed from the document since it was last filled
+  // afresh: the document keeps them in its buffers until then.
+  int removedSince = 0;
+  bool compactPending = false;
   bool multiLine = false;
   int scrollBars = 0;
   bool locked = false;
@@ -84,111 +234,339 @@ struct TextBox::Impl : QObject {
   bool writing = false;  // the editor is being given the text from code
   bool skipClick = false;
 
-  void Render() {
-    shown.clear();
-    textAt.clear();
-    bool lineStart = true;
-    auto unit = [&](int at, auto&& append) {
-      const qsizetype before = shown.size();
-      append();
-      textAt.push_back(at);
-      for (qsizetype i = before + 1; i < shown.size(); ++i) textAt.push_back(-1);
-    };
-    const int n = int(text.size());
-    for (int i = 0; i < n;) {
-      if (text[i] == U'\r' && i + 1 < n && text[i + 1] == U'\n') {
-        unit(i, [&] { shown += QChar(kParagraph); });
-        i += 2;
-        lineStart = true;
-        continue;
-      }
-      if (visualOrder) {
-        // Every line is laid out left to right as stored, and no character
-        // joins its neighbour, so nothing is reordered or shaped.
-        const char16_t mark = lineStart ? kLeftToRightOverride : kNonJoiner;
-        unit(i, [&] { shown += QChar(mark); });
-      }
-      const char32_t c = text[i];
-      unit(i, [&] { AppendCharacter(shown, Shown(c)); });
-      lineStart = c == kParagraph || c == kLineSeparator;
-      ++i;
+  // The part of the display the document reported changed and not yet read.
+  struct Range {
+    int from, removed, added;
+  };
+  std::optional<Range> pending;
+
+  // One level of undo, as the classic box has: the last edit's place, the
+  // length it left and the text it replaced.  Undoing swaps them, so a
+  // second undo takes the edit back.
+  struct Undo {
+    bool valid = false;
+    bool undone = false;
+    bool typing = false;  // single keystrokes, which merge into one step
+    int at = 0;
+    int length = 0;
+    String replaced;
+  } undo;
+
+  // --- positions ---------------------------------------------------------
+
+  static int CountBelow(const std::vector<int>& v, int limit) {
+    return int(std::lower_bound(v.begin(), v.end(), limit) - v.begin());
+  }
+  bool IsBreakAt(int m) const { return std::binary_search(breaks.begin(), breaks.end(), m); }
+  int Lead() const { return visualOrder ? 1 : 0; }
+
+  // The display position of text position m.  Inside a CR LF (between its
+  // CR and LF) it is the position after the paragraph break.
+  int Display(int m) const {
+    int d = m + Lead() + CountBelow(wide, m);
+    if (visualOrder) {
+      d += CountBelow(separators, m);  // each with its mark
+    } else {
+      d -= CountBelow(breaks, m - 1);  // each CR LF as one break
     }
-    textAt.push_back(n);
+    return d;
+  }
+  // Where a part starting at text position m starts in the display: the
+  // text's start includes the first line's mark.
+  int DisplayStart(int m) const { return m == 0 ? 0 : Display(m); }
+
+  // The text position of display position p.  A position inside a unit
+  // (a surrogate pair, a break and its mark) counts with the unit: its start,
+  // or its end with `up`.
+  int TextAt(int p, bool up) const {
+    const int n = int(text.size());
+    p = std::clamp(p, 0, Display(n));
+    if (Display(0) > p) return 0;
+    int lo = 0, hi = n;  // the last m with Display(m) <= p
+    while (lo < hi) {
+      const int mid = lo + (hi - lo + 1) / 2;
+      if (Display(mid) <= p) {
+        lo = mid;
+      } else {
+        hi = mid - 1;
+      }
+    }
+    if (Display(lo) == p) {
+      if (lo > 0 && IsBreakAt(lo - 1)) return up ? lo + 1 : lo - 1;
+      return lo;
+    }
+    return up ? lo + 1 : lo;
   }
 
-  // The part of text that the editor positions [from, to) show; a position
-  // inside a surrogate pair counts with its pair.
-  QString TextBetween(int from, int to) const {
-    const int last = int(textAt.size()) - 1;
-    from = std::clamp(from, 0, last);
-    to = std::clamp(to, from, last);
-    while (from > 0 && textAt[size_t(from)] < 0) --from;
-    while (to < last && textAt[size_t(to)] < 0) ++to;
-    const int a = textAt[size_t(from)], b = textAt[size_t(to)];
+  // The units of text[from, to) where the lengths part, for the lists.
+  void Collect(int from, int to, std::vector<int>& b, std::vector<int>& s, std::vector<int>& w) const {
+    for (int i = from; i < to; ++i) {
+      const char32_t c = text[size_t(i)];
+      if (c == U'\r' && i + 1 < int(text.size()) && text[size_t(i + 1)] == U'\n') {
+        b.push_back(i);
+        ++i;
+      } else if (IsSeparator(c)) {
+        s.push_back(i);
+      } else if (IsWide(c)) {
+        w.push_back(i);
+      }
+    }
+  }
+
+  // text[from, oldTo) has just become text[from, from + newLength): the
+  // lists follow.  Both ends lie between units.
+  void Splice(int from, int oldTo, int newLength) {
+    std::vector<int> b, s, w;
+    Collect(from, from + newLength, b, s, w);
+    const int shift = from + newLength - oldTo;
+    auto splice = [&](std::vector<int>& v, const std::vector<int>& added) {
+      const auto first = std::lower_bound(v.begin(), v.end(), from);
+      const auto last = std::lower_bound(first, v.end(), oldTo);
+      for (auto it = last; it != v.end(); ++it) *it += shift;
+      const auto at = v.erase(first, last);
+      v.insert(at, added.begin(), added.end());
+    };
+    splice(breaks, b);
+    splice(separators, s);
+    splice(wide, w);
+  }
+
+  // --- the document ------------------------------------------------------
+
+  QString Rendered(int from, int to) const {
+    return Render(StringView(text).substr(size_t(from), size_t(to - from)), visualOrder, from == 0);
+  }
+
+  // The document's text in display positions [from, to).
+  QString DocumentText(int from, int to) const {
     QString out;
-    for (int i = a; i < b; ++i) AppendCharacter(out, text[size_t(i)]);
+    if (to <= from) return out;
+    out.reserve(to - from);
+    for (QTextBlock b = doc_->findBlock(from); b.isValid() && b.position() < to; b = b.next()) {
+      const int start = b.position();
+      const QString t = b.text();
+      const int end = start + int(t.size());  // where its break stands
+      const int s = std::max(from, start), e = std::min(to, end);
+      if (e > s) out += QStringView(t).mid(s - start, e - s);
+      if (from <= end && end < to && b.next().isValid()) out += QChar(kParagraph);
+    }
     return out;
   }
 
-  void Show() {
-    Render();
+  // Replaces display positions [from, to) from code.
+  void Write(int from, int to, const QString& shown) {
     writing = true;
-    edit_->setPlainText(shown);
+    QTextCursor c(doc_);
+    c.beginEditBlock();
+    c.setPosition(from);
+    c.setPosition(to, QTextCursor::KeepAnchor);
+    if (shown.isEmpty()) {
+      c.removeSelectedText();
+    } else {
+      c.insertText(shown);
+    }
+    c.endEditBlock();
     writing = false;
+    shownLength += int(shown.size()) - (to - from);
+    removedSince += to - from;
   }
 
-  // The user changed the editor's text: the unchanged head and tail keep
-  // their characters, the part in between is read as typed.
-  void ReadUserEdit() {
-    if (writing) return;
-    const QString now = edit_->document()->toRawText();
-    if (now == shown) return;
-    const qsizetype oldLen = shown.size(), newLen = now.size();
-    const qsizetype common = std::min(oldLen, newLen);
-    qsizetype head = 0;
-    while (head < common && shown[head] == now[head]) ++head;
-    while (head > 0 && textAt[size_t(head)] < 0) --head;
-    qsizetype tail = 0;
-    while (tail < common - head && shown[oldLen - 1 - tail] == now[newLen - 1 - tail]) ++tail;
-    while (tail > 0 && textAt[size_t(oldLen - tail)] < 0) --tail;
-
-    const int headText = textAt[size_t(head)];
-    const int tailText = textAt[size_t(oldLen - tail)];
-    String middle;
-    std::vector<int> middleAt;
-    for (qsizetype i = head; i < newLen - tail; ++i) {
-      const QChar ch = now[i];
-      middleAt.push_back(headText + int(middle.size()));
-      if (ch == QChar(kParagraph) || ch == QChar(kLineSeparator)) {
-        middle += U"\r\n";  // a line break typed by the user
-      } else if (visualOrder && (ch == QChar(kLeftToRightOverride) || ch == QChar(kNonJoiner))) {
-        // a display mark, not part of the text
-      } else if (ch.isHighSurrogate() && i + 1 < newLen - tail && now[i + 1].isLowSurrogate()) {
-        middle += QChar::surrogateToUcs4(ch, now[i + 1]);
-        middleAt.push_back(-1);
-        ++i;
-      } else {
-        middle += char32_t(ch.unicode());
-      }
+  // Long paragraphs among the blocks that display positions [from, from +
+  // length] now fill keep their layout (kLongParagraph).
+  void KeepLongLayouts(int from, int length) {
+    for (QTextBlock b = doc_->findBlock(from); b.isValid() && b.position() <= from + length; b = b.next()) {
+      if (b.length() > kLongParagraph) b.layout()->setCacheEnabled(true);
     }
+  }
 
-    String updated = text.substr(0, size_t(headText)) + middle + text.substr(size_t(tailText));
-    const int shift = headText + int(middle.size()) - tailText;
-    std::vector<int> at(textAt.begin(), textAt.begin() + head);
-    at.insert(at.end(), middleAt.begin(), middleAt.end());
-    for (qsizetype i = oldLen - tail; i <= oldLen; ++i) {
-      const int p = textAt[size_t(i)];
-      at.push_back(p < 0 ? -1 : p + shift);
+  // The whole text shown afresh.
+  void Show() {
+    breaks.clear();
+    separators.clear();
+    wide.clear();
+    Collect(0, int(text.size()), breaks, separators, wide);
+    const QString shown = Rendered(0, int(text.size()));
+    writing = true;
+    doc_->setPlainText(shown);
+    writing = false;
+    pending.reset();
+    shownLength = int(shown.size());
+    removedSince = 0;
+    KeepLongLayouts(0, shownLength);
+    ToStart();
+  }
+
+  // After a change of `changed` characters.  Once the document holds more
+  // removed text than half its own, it is filled afresh when the current
+  // event is done, with the caret, selection and scrolling as they were.
+  void Settle(std::size_t changed) {
+    if (changed >= kLargeChange || text.size() >= kLargeChange) {
+      ShrinkIfSparse(text);
+      ShrinkIfSparse(breaks);
+      ShrinkIfSparse(separators);
+      ShrinkIfSparse(wide);
+      GiveBackMemoryLater();
     }
-    shown = now;
-    textAt = std::move(at);
-    if (updated == text) return;
-    text = std::move(updated);
+    if (compactPending || removedSince < int(kLargeChange) || removedSince < shownLength / 2) return;
+    compactPending = true;
+    QTimer::singleShot(0, this, [this] { Compact(); });
+  }
+
+  void Compact() {
+    compactPending = false;
+    if (removedSince < int(kLargeChange)) return;  // filled afresh meanwhile
+    const QTextCursor was = edit_->textCursor();
+    const int anchor = TextAt(was.anchor(), false), position = TextAt(was.position(), false);
+    const int top = edit_->verticalScrollBar()->value(), left = edit_->horizontalScrollBar()->value();
+    Show();
+    QTextCursor c(doc_);
+    c.setPosition(Display(anchor));
+    c.setPosition(Display(position), QTextCursor::KeepAnchor);
+    edit_->setTextCursor(c);
+    edit_->verticalScrollBar()->setValue(top);
+    edit_->horizontalScrollBar()->setValue(left);
+    GiveBackMemoryLater();
+  }
+
+  // The caret to the start, as after the classic box is given a text.
+  void ToStart() {
+    QTextCursor c(doc_);
+    edit_->setTextCursor(c);
+  }
+
+  // text[from, to) becomes `middle`, in the model and on display.  The ends
+  // are widened where the change would split a CR LF or join a lone CR and
+  // LF into one.
+  void Replace(int from, int to, String middle) {
+    const int n = int(text.size());
+    if (from > 0 && text[size_t(from - 1)] == U'\r') {
+      --from;
+      middle.insert(middle.begin(), U'\r');
+    }
+    if (to < n && text[size_t(to)] == U'\n') {
+      ++to;
+      middle.push_back(U'\n');
+    }
+    const int dFrom = DisplayStart(from), dTo = Display(to);
+    const std::size_t changed = std::max(std::size_t(to - from), middle.size());
+    text.replace(size_t(from), size_t(to - from), middle);
+    Splice(from, to, int(middle.size()));
+    Write(dFrom, dTo, Rendered(from, from + int(middle.size())));
+    Settle(changed);
+  }
+
+  void RaiseChange() {
     if (box_->Change) {
       Handler h = box_->Change;
       h();
     }
   }
+
+  // --- the user's edits --------------------------------------------------
+
+  void NoteChange(int from, int removed, int added) {
+    KeepLongLayouts(from, added);
+    if (writing) return;
+    if (pending) {
+      pending = Range{-1, 0, 0};  // more than one: read the whole text
+    } else {
+      pending = Range{from, removed, added};
+    }
+  }
+
+  // The document changed under the user's hand: the units the change
+  // touched are read back as typed, and the display is made whole again.
+  void ReadUserEdit() {
+    if (writing || !pending) return;
+    Range r = *pending;
+    pending.reset();
+    const int newLength = doc_->characterCount() - 1;
+    if (r.from < 0 || r.from + r.removed > shownLength || shownLength - r.removed + r.added != newLength) {
+      r = Range{0, shownLength, newLength};
+    }
+    const int grow = r.added - r.removed;
+
+    // The units touched, then narrowed to what really differs.
+    const int a = TextAt(r.from, false), b = TextAt(r.from + r.removed, true);
+    const int dA = DisplayStart(a), dB = Display(b);
+    const QString before = Rendered(a, b);
+    const QString after = DocumentText(dA, dB + grow);
+    const qsizetype common = std::min(before.size(), after.size());
+    qsizetype head = 0;
+    while (head < common && before[head] == after[head]) ++head;
+    qsizetype tail = 0;
+    while (tail < common - head && before[before.size() - 1 - tail] == after[after.size() - 1 - tail]) ++tail;
+    const int a2 = std::max(a, TextAt(dA + int(head), false));
+    const int b2 = std::min(b, TextAt(dB - int(tail), true));
+    const int dA2 = DisplayStart(a2), dB2 = Display(b2);
+    const String middle = Parse(QStringView(after).mid(dA2 - dA, dB2 - dA2 + grow), visualOrder);
+    shownLength = newLength;
+    removedSince += r.removed;
+
+    const bool changed = StringView(text).substr(size_t(a2), size_t(b2 - a2)) != middle;
+    if (changed) RecordUndo(a2, b2, middle);
+
+    // The model takes the change; the display of the changed part, with a
+    // lone CR before it and a lone LF after it (the change may join them),
+    // is put back into its own form.
+    const int n = int(text.size());
+    const int from = a2 > 0 && text[size_t(a2 - 1)] == U'\r' ? a2 - 1 : a2;
+    const int to = b2 < n && text[size_t(b2)] == U'\n' ? b2 + 1 : b2;
+    const int dFrom = DisplayStart(from), dTo = Display(to) + grow;
+    const std::size_t size = std::max(std::size_t(b2 - a2), middle.size());
+    text.replace(size_t(a2), size_t(b2 - a2), middle);
+    const int newTo = to + int(middle.size()) - (b2 - a2);
+    Splice(from, to, newTo - from);
+    const QString proper = Rendered(from, newTo);
+    if (proper != DocumentText(dFrom, dTo)) Write(dFrom, dTo, proper);
+    Settle(size);
+    if (changed) RaiseChange();
+  }
+
+  void RecordUndo(int from, int to, const String& middle) {
+    const bool typing = middle.size() + std::size_t(to - from) <= 2;
+    if (typing && undo.valid && undo.typing && !undo.undone) {
+      // Keystrokes next to the last ones join their step.
+      const int end = undo.at + undo.length;
+      if (to - from == 0 && from == end) {
+        undo.length += int(middle.size());
+        return;
+      }
+      if (middle.empty() && to == end && from >= undo.at) {
+        undo.length -= to - from;  // deleting what was just typed
+        return;
+      }
+      if (middle.empty() && to == undo.at && undo.length == 0) {
+        undo.at = from;  // deleting further back
+        undo.replaced.insert(0, text, size_t(from), size_t(to - from));
+        return;
+      }
+      if (middle.empty() && from == undo.at && undo.length == 0) {
+        undo.replaced.append(text, size_t(from), size_t(to - from));
+        return;
+      }
+    }
+    undo = Undo{true, false, typing, from, int(middle.size()), text.substr(size_t(from), size_t(to - from))};
+  }
+
+  bool CanUndo() const { return undo.valid && !locked; }
+
+  void DoUndo() {
+    if (!CanUndo()) return;
+    const int at = undo.at;
+    String restore = std::move(undo.replaced);
+    const String taken = text.substr(size_t(at), size_t(undo.length));
+    const int length = int(restore.size());
+    undo = Undo{true, !undo.undone, false, at, length, taken};
+    if (restore == taken) return;
+    Replace(at, at + int(taken.size()), std::move(restore));
+    QTextCursor c(doc_);
+    c.setPosition(Display(at + length));
+    edit_->setTextCursor(c);
+    RaiseChange();
+  }
+
+  // --- layout and events -------------------------------------------------
 
   void ApplyLayout() {
     const bool h = multiLine && (scrollBars & 1);
@@ -196,6 +574,24 @@ struct TextBox::Impl : QObject {
     edit_->setLineWrapMode(multiLine && !h ? QPlainTextEdit::WidgetWidth : QPlainTextEdit::NoWrap);
     edit_->setHorizontalScrollBarPolicy(h ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
     edit_->setVerticalScrollBarPolicy(v ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
+  }
+
+  // The editor's own menu, with undo and redo acting on the box's one step.
+  void ShowContextMenu(const QPoint& globalPos) {
+    QMenu* menu = edit_->createStandardContextMenu();
+    for (QAction* qt : menu->actions()) {
+      const QString name = qt->objectName();
+      if (name != QLatin1String("edit-undo") && name != QLatin1String("edit-redo")) continue;
+      auto* own = new QAction(qt->icon(), qt->text(), menu);
+      own->setObjectName(name);
+      own->setEnabled(CanUndo() && (name == QLatin1String("edit-undo") || undo.undone));
+      QObject::connect(own, &QAction::triggered, this, [this] { DoUndo(); });
+      menu->insertAction(qt, own);
+      menu->removeAction(qt);
+      delete qt;
+    }
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    menu->popup(globalPos);
   }
 
   bool eventFilter(QObject*, QEvent* event) override {
@@ -207,9 +603,20 @@ struct TextBox::Impl : QObject {
           KeyHandler h = box_->KeyDown;
           h(k.keyCode, k.shift);
         }
+        if (key->matches(QKeySequence::Undo)) {
+          DoUndo();
+          return true;
+        }
+        if (key->matches(QKeySequence::Redo)) {
+          if (undo.undone) DoUndo();
+          return true;
+        }
         // A single-line box takes no line break.
         return !multiLine && (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter);
       }
+      case QEvent::ContextMenu:
+        ShowContextMenu(static_cast<QContextMenuEvent*>(event)->globalPos());
+        return true;
       case QEvent::MouseButtonDblClick:
         if (static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
           skipClick = true;  // the release that ends a double click is no click
@@ -233,6 +640,15 @@ struct TextBox::Impl : QObject {
         return false;
     }
   }
+
+  // The part of text that the display positions [from, to) show; a
+  // position inside a unit counts with its unit.
+  QString TextBetween(int from, int to) const {
+    const int a = TextAt(std::min(from, to), false), b = TextAt(std::max(from, to), true);
+    QString out;
+    for (int i = a; i < b; ++i) AppendCharacter(out, text[size_t(i)]);
+    return out;
+  }
 };
 
 TextBox::TextBox(Container* parent)
@@ -242,12 +658,17 @@ TextBox::TextBox(Container* parent)
   edit->textBetween = [impl = impl_.get()](int from, int to) { return impl->TextBetween(from, to); };
   SetClassColours(0x80000005, 0x80000008);
   edit->setTabChangesFocus(true);
-  edit->setUndoRedoEnabled(true);
-  edit->installEventFilter(impl_.get());          // keys
+  // The box keeps its own single step of undo; the document's history would
+  // keep every edit and every paste for the life of the text.
+  edit->setUndoRedoEnabled(false);
+  edit->installEventFilter(impl_.get());              // keys
   edit->viewport()->installEventFilter(impl_.get());  // clicks
   impl_->ApplyLayout();
   impl_->Show();
-  QObject::connect(edit, &QPlainTextEdit::textChanged, impl_.get(), [this] { impl_->ReadUserEdit(); });
+  QTextDocument* doc = edit->document();
+  QObject::connect(doc, &QTextDocument::contentsChange, impl_.get(),
+                   [impl = impl_.get()](int from, int removed, int added) { impl->NoteChange(from, removed, added); });
+  QObject::connect(doc, &QTextDocument::contentsChanged, impl_.get(), [impl = impl_.get()] { impl->ReadUserEdit(); });
 }
 
 TextBox::~TextBox() {
@@ -258,9 +679,27 @@ TextBox::~TextBox() {
 String TextBox::Text() const { return impl_->text; }
 
 void TextBox::SetText(const String& text) {
-  if (text == impl_->text) return;
-  impl_->text = text;
-  impl_->Show();
+  Impl& d = *impl_;
+  if (text == d.text) return;
+  // Only the part between the common start and end is written.
+  const std::size_t n = d.text.size(), m = text.size();
+  const std::size_t most = std::min(n, m);
+  std::size_t head = 0;
+  while (head < most && d.text[head] == text[head]) ++head;
+  std::size_t tail = 0;
+  while (tail < most - head && d.text[n - 1 - tail] == text[m - 1 - tail]) ++tail;
+  d.undo = {};  // text from code starts a new history, as in the classic box
+  const std::size_t replaced = n - tail - head;
+  if (replaced >= kLargeChange && replaced >= head + tail) {
+    // Most of a long text goes: the document is filled afresh, which also
+    // lets go of its buffers.
+    d.text = text;
+    d.Show();
+    d.Settle(replaced);
+  } else {
+    d.Replace(int(head), int(n - tail), text.substr(head, m - tail - head));
+    d.ToStart();
+  }
   if (Change) {
     Handler h = Change;
     h();
@@ -292,6 +731,11 @@ bool TextBox::VisualOrderDisplay() const { return impl_->visualOrder; }
 void TextBox::SetVisualOrderDisplay(bool on) {
   if (impl_->visualOrder == on) return;
   impl_->visualOrder = on;
+  // Emptied first, so that the font's change lays out no old text.
+  impl_->writing = true;
+  impl_->doc_->clear();
+  impl_->writing = false;
+  impl_->edit_->SetUnshaped(on);
   impl_->Show();
 }
 

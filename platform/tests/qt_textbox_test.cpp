@@ -1,8 +1,13 @@
 // The text box keeps its text exactly, raises Change once per real change,
 // from code or from the user, and survives handlers that write it again.
+#include <QAction>
 #include <QApplication>
 #include <QClipboard>
+#include <QContextMenuEvent>
+#include <QDropEvent>
 #include <QGlyphRun>
+#include <QMenu>
+#include <QMimeData>
 #include <QPlainTextEdit>
 #include <QRawFont>
 #include <QTest>
@@ -18,6 +23,37 @@ namespace kovrim::vb {
 namespace {
 
 QPlainTextEdit* Editor(TextBox& box) { return static_cast<QPlainTextEdit*>(box.Widget()); }
+
+// The editor's paste entry, for a source no clipboard hands out (none).
+struct PasteEntry : QPlainTextEdit {
+  static void Insert(QPlainTextEdit* edit, const QMimeData* source) {
+    (edit->*&PasteEntry::insertFromMimeData)(source);
+  }
+};
+
+// A clipboard owner that never answers: every question finds nothing, and
+// each would cost the clipboard's whole timeout.
+class SilentOwner : public QMimeData {
+ public:
+  explicit SilentOwner(int* asked) : asked_(asked) {}
+  QStringList formats() const override {
+    ++*asked_;
+    return {};
+  }
+  bool hasFormat(const QString&) const override {
+    ++*asked_;
+    return false;
+  }
+
+ protected:
+  QVariant retrieveData(const QString&, QMetaType) const override {
+    ++*asked_;
+    return {};
+  }
+
+ private:
+  int* asked_;
+};
 
 class TextBoxTest : public ::testing::Test {
  protected:
@@ -253,6 +289,197 @@ TEST_F(TextBoxTest, ClickAndDoubleClick) {
   QTest::mouseClick(surface, Qt::LeftButton);
   EXPECT_EQ(clicks, 3);
   EXPECT_EQ(doubles, 1);
+}
+
+// A paste that offers no text inserts nothing, keeps the selection and
+// raises no Change, whichever way it comes: keys, a drop, or no source.
+TEST_F(TextBoxTest, PasteWithoutTextInsertsNothing) {
+  int asked = 0;
+  const std::function<QMimeData*()> sources[] = {
+      [] { return new QMimeData; },
+      [] {
+        auto* image = new QMimeData;
+        image->setData("image/png", QByteArray("\x89PNG", 4));
+        return image;
+      },
+      [] {
+        auto* empty = new QMimeData;
+        empty->setText(QString());
+        return empty;
+      },
+      [&asked] { return new SilentOwner(&asked); },
+  };
+  const std::function<void(QMimeData*)> routes[] = {
+      [&](QMimeData* data) {
+        QGuiApplication::clipboard()->setMimeData(data);
+        QTest::keyClick(Editor(box), Qt::Key_V, Qt::ControlModifier);
+      },
+      [&](QMimeData* data) {
+        QGuiApplication::clipboard()->setMimeData(data);
+        QTest::keyClick(Editor(box), Qt::Key_Insert, Qt::ShiftModifier);
+      },
+      [&](QMimeData* data) {
+        const QPointF at(5, 5);
+        QDragEnterEvent enter(at.toPoint(), Qt::CopyAction, data, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(Editor(box)->viewport(), &enter);
+        QDropEvent drop(at, Qt::CopyAction, data, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(Editor(box)->viewport(), &drop);
+        EXPECT_FALSE(drop.isAccepted());
+        delete data;
+      },
+      [&](QMimeData* data) {
+        delete data;
+        PasteEntry::Insert(Editor(box), nullptr);
+      },
+  };
+  for (std::size_t r = 0; r < std::size(routes); ++r) {
+    for (std::size_t s = 0; s < std::size(sources); ++s) {
+      SCOPED_TRACE(testing::Message() << "route " << r << ", source " << s);
+      box.SetText(U"ab\rc");
+      QTextCursor c = Editor(box)->textCursor();
+      c.setPosition(1);
+      c.setPosition(2, QTextCursor::KeepAnchor);  // the lone CR
+      Editor(box)->setTextCursor(c);
+      changes = 0;
+      asked = 0;
+      routes[r](sources[s]());
+      EXPECT_EQ(box.Text(), U"ab\rc");
+      EXPECT_EQ(changes, 0);
+      EXPECT_TRUE(Editor(box)->textCursor().hasSelection());
+      EXPECT_LE(asked, 1);  // the silent owner is asked once, not once per question
+      QGuiApplication::clipboard()->clear();
+    }
+  }
+}
+
+// A source that offers markdown before plain text pastes the plain text,
+// character for character.
+TEST_F(TextBoxTest, PasteTakesThePlainTextOfARichSource) {
+  auto* data = new QMimeData;
+  data->setData("text/markdown", "*not* # a heading");
+  data->setHtml("<b>bold</b>");
+  data->setText("*not* # a heading");
+  QGuiApplication::clipboard()->setMimeData(data);
+  Editor(box)->paste();
+  EXPECT_EQ(box.Text(), U"*not* # a heading");
+  EXPECT_EQ(changes, 1);
+}
+
+// The box keeps one step of undo, as the classic box does: Ctrl+Z takes
+// the last edit back exactly (characters the editor cannot hold among
+// them), Ctrl+Z again or Ctrl+Y puts it back, and text from code starts
+// afresh.
+TEST_F(TextBoxTest, OneStepOfUndo) {
+  const String before = U"x\ry\r\nz\x01";
+  auto select = [&](int from, int to) {
+    QTextCursor c = Editor(box)->textCursor();
+    c.setPosition(from);
+    c.setPosition(to, QTextCursor::KeepAnchor);
+    Editor(box)->setTextCursor(c);
+  };
+  auto undo = [&] { QTest::keyClick(Editor(box), Qt::Key_Z, Qt::ControlModifier); };
+
+  box.SetText(before);
+  select(2, 4);  // "y" and the line break
+  QGuiApplication::clipboard()->setText("PASTED");
+  Editor(box)->paste();
+  EXPECT_EQ(box.Text(), U"x\rPASTEDz\x01");
+  changes = 0;
+  undo();
+  EXPECT_EQ(box.Text(), before);
+  EXPECT_EQ(changes, 1);
+  undo();
+  EXPECT_EQ(box.Text(), U"x\rPASTEDz\x01");
+  undo();
+  QTest::keyClick(Editor(box), Qt::Key_Y, Qt::ControlModifier);
+  EXPECT_EQ(box.Text(), U"x\rPASTEDz\x01");
+
+  // Keystrokes are one step, and only the last step is kept.
+  Editor(box)->moveCursor(QTextCursor::End);
+  QTest::keyClicks(Editor(box), "abc");
+  QTest::keyClick(Editor(box), Qt::Key_Backspace);
+  undo();
+  EXPECT_EQ(box.Text(), U"x\rPASTEDz\x01");
+  undo();
+  EXPECT_EQ(box.Text(), U"x\rPASTEDz\x01" U"ab");
+
+  box.SetText(U"from code");
+  changes = 0;
+  undo();
+  EXPECT_EQ(box.Text(), U"from code");
+  EXPECT_EQ(changes, 0);
+}
+
+// The editor's own menu undoes the box's step.
+TEST_F(TextBoxTest, ContextMenuUndoTakesTheStepBack) {
+  form.Widget()->show();
+  box.SetText(U"kept");
+  Editor(box)->moveCursor(QTextCursor::End);
+  QTest::keyClicks(Editor(box), "!");
+  QContextMenuEvent menuEvent(QContextMenuEvent::Mouse, QPoint(5, 5), Editor(box)->viewport()->mapToGlobal(QPoint(5, 5)));
+  QApplication::sendEvent(Editor(box)->viewport(), &menuEvent);
+  auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+  ASSERT_NE(menu, nullptr);
+  QAction* undo = menu->findChild<QAction*>("edit-undo");
+  ASSERT_NE(undo, nullptr);
+  EXPECT_TRUE(undo->isEnabled());
+  undo->trigger();
+  menu->close();
+  EXPECT_EQ(box.Text(), U"kept");
+}
+
+// Edits where display and text part: each reads back exactly, and the box
+// goes on taking keys after it.
+TEST_F(TextBoxTest, EditsBesideBreaksMarksAndWideCharacters) {
+  const struct {
+    const char* what;
+    String text;
+    bool visual;
+    int from, to;        // display positions selected before the keys
+    const char* keys;    // typed; "\b" is Backspace, "\x7f" Delete
+    String result;
+  } cases[] = {
+      {"a lone CR and LF meet", U"\ry\n", false, 1, 2, "\b", U"\r\n"},
+      {"a wide character goes whole", U"a\U0001F600b", false, 3, 3, "\b", U"ab"},
+      {"a break goes whole", U"ab\r\ncd", false, 2, 2, "\x7f", U"abcd"},
+      {"typed before a line's mark", U"ab\r\ncd", true, 4, 4, "x", U"ab\r\nxcd"},
+      {"typed over everything", U"ab\r\ncd", true, 0, 7, "z", U"z"},
+      {"typed beside a control picture", U"a\x01" U"b", false, 2, 2, "q", U"a\x01qb"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    box.SetVisualOrderDisplay(c.visual);
+    box.SetText(c.text);
+    QTextCursor cursor = Editor(box)->textCursor();
+    cursor.setPosition(c.from);
+    cursor.setPosition(c.to, QTextCursor::KeepAnchor);
+    Editor(box)->setTextCursor(cursor);
+    for (const char* k = c.keys; *k; ++k) {
+      if (*k == '\b') {
+        QTest::keyClick(Editor(box), Qt::Key_Backspace);
+      } else if (*k == '\x7f') {
+        QTest::keyClick(Editor(box), Qt::Key_Delete);
+      } else {
+        QTest::keyClicks(Editor(box), QString(QChar(*k)));
+      }
+    }
+    EXPECT_EQ(box.Text(), c.result);
+    Editor(box)->moveCursor(QTextCursor::End);
+    QTest::keyClicks(Editor(box), "!");
+    EXPECT_EQ(box.Text(), c.result + U"!");
+  }
+}
+
+// A code string in visual order is shown without a mark between its
+// characters: the display is one character per code, one mark per line.
+TEST_F(TextBoxTest, VisualOrderDisplayDoesNotDoubleTheText) {
+  box.SetVisualOrderDisplay(true);
+  String codes;
+  for (int i = 0; i < 5000; ++i) codes += U"\u0628\u0644 ";
+  codes += U"\r\n" + codes;
+  box.SetText(codes);
+  EXPECT_EQ(Editor(box)->document()->characterCount() - 1, int(codes.size()) + 1);
+  EXPECT_EQ(box.Text(), codes);
 }
 
 }  // namespace
