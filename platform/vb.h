@@ -169,6 +169,13 @@ class TextBox : public Control {
   // reordering and no shaping.  Text() is not affected.
   void SetVisualOrderDisplay(bool on);
   bool VisualOrderDisplay() const;
+  // 0 left, 1 right, 2 centred.  A box with RightToLeft set reads its lines
+  // right to left (outside the visual-order display), and there left and
+  // right swap, so its default is the right edge.  A right-aligned box
+  // without line wrapping opens scrolled to its right edge, where each line
+  // of a code string starts.
+  int Alignment() const;
+  void SetAlignment(int alignment);
 
   Handler Change;
   Handler Click;

@@ -24,6 +24,7 @@
 #include <QTextCursor>
 #include <QTextDocument>
 #include <QTextLayout>
+#include <QTextOption>
 #include <QTimer>
 #include <algorithm>
 #include <functional>
@@ -229,6 +230,7 @@ struct TextBox::Impl : QObject {
   bool compactPending = false;
   bool multiLine = false;
   int scrollBars = 0;
+  int alignment = 0;
   bool locked = false;
   bool visualOrder = false;
   bool writing = false;  // the editor is being given the text from code
@@ -574,6 +576,43 @@ struct TextBox::Impl : QObject {
     edit_->setLineWrapMode(multiLine && !h ? QPlainTextEdit::WidgetWidth : QPlainTextEdit::NoWrap);
     edit_->setHorizontalScrollBarPolicy(h ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
     edit_->setVerticalScrollBarPolicy(v ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
+    FitHorizontalRange();
+  }
+
+  void ApplyAlignment() {
+    QTextOption option = doc_->defaultTextOption();
+    const Qt::Alignment side = alignment == 2 ? Qt::AlignHCenter : RightAligned() ? Qt::AlignRight : Qt::AlignLeft;
+    option.setAlignment(side | Qt::AlignAbsolute);
+    option.setTextDirection(ReadsRightToLeft() ? Qt::RightToLeft : Qt::LeftToRight);
+    if (option.alignment() == doc_->defaultTextOption().alignment() &&
+        option.textDirection() == doc_->defaultTextOption().textDirection())
+      return;
+    doc_->setDefaultTextOption(option);
+    FitHorizontalRange();
+  }
+
+  // Code strings in visual order always run left to right.
+  bool ReadsRightToLeft() const { return box_->RightToLeft() && !visualOrder; }
+  // As on the classic box, left and right swap in a box that reads right to
+  // left: its default alignment is the right edge.
+  bool RightAligned() const { return alignment != 2 && (alignment == 1) != ReadsRightToLeft(); }
+  bool ScrollsFromRight() const { return RightAligned() && edit_->lineWrapMode() == QPlainTextEdit::NoWrap; }
+
+  // QPlainTextEdit (its _q_adjustScrollbars, Qt 6.4) gives the horizontal
+  // bar the range 0 .. widest line - viewport, which suits lines that start
+  // at the left.  Right-aligned lines wider than the box reach past its left
+  // edge instead, where that range never goes: the range is moved to
+  // -(widest line - viewport) .. 0, so 0 shows every line's right end and the
+  // bar scrolls left from there.
+  void FitHorizontalRange() {
+    QScrollBar* bar = edit_->horizontalScrollBar();
+    const int lo = bar->minimum(), hi = bar->maximum();
+    if (ScrollsFromRight() && lo == 0 && hi > 0) {
+      bar->setRange(-hi, 0);
+      bar->setValue(0);
+    } else if (!ScrollsFromRight() && lo < 0) {
+      bar->setRange(0, -lo);
+    }
   }
 
   // The editor's own menu, with undo and redo acting on the box's one step.
@@ -617,6 +656,13 @@ struct TextBox::Impl : QObject {
       case QEvent::ContextMenu:
         ShowContextMenu(static_cast<QContextMenuEvent*>(event)->globalPos());
         return true;
+      case QEvent::Show:
+        // Each time the box opens, the start of every line is in view.
+        if (ScrollsFromRight()) edit_->horizontalScrollBar()->setValue(0);
+        return false;
+      case QEvent::LayoutDirectionChange:
+        ApplyAlignment();
+        return false;
       case QEvent::MouseButtonDblClick:
         if (static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
           skipClick = true;  // the release that ends a double click is no click
@@ -664,7 +710,10 @@ TextBox::TextBox(Container* parent)
   edit->installEventFilter(impl_.get());              // keys
   edit->viewport()->installEventFilter(impl_.get());  // clicks
   impl_->ApplyLayout();
+  impl_->ApplyAlignment();
   impl_->Show();
+  QObject::connect(edit->horizontalScrollBar(), &QScrollBar::rangeChanged, impl_.get(),
+                   [impl = impl_.get()](int, int) { impl->FitHorizontalRange(); });
   QTextDocument* doc = edit->document();
   QObject::connect(doc, &QTextDocument::contentsChange, impl_.get(),
                    [impl = impl_.get()](int from, int removed, int added) { impl->NoteChange(from, removed, added); });
@@ -736,7 +785,15 @@ void TextBox::SetVisualOrderDisplay(bool on) {
   impl_->doc_->clear();
   impl_->writing = false;
   impl_->edit_->SetUnshaped(on);
+  impl_->ApplyAlignment();
   impl_->Show();
+}
+
+int TextBox::Alignment() const { return impl_->alignment; }
+
+void TextBox::SetAlignment(int alignment) {
+  impl_->alignment = std::clamp(alignment, 0, 2);
+  impl_->ApplyAlignment();
 }
 
 }  // namespace kovrim::vb

@@ -191,6 +191,8 @@ void Form1::SetUpTextBoxes() {
   Text3.SetMultiLine(true);
   Text3.SetScrollBars(3);
   Text3.SetVisualOrderDisplay(true);
+  // Its lines are wider than the box; each starts at its right end.
+  Text3.SetAlignment(1);
   Text3.SetText(StringFromUtf8(form1_design::kHelpText));
 }
 

@@ -10,6 +10,7 @@
 #include <QMimeData>
 #include <QPlainTextEdit>
 #include <QRawFont>
+#include <QScrollBar>
 #include <QTest>
 #include <QTextBlock>
 #include <QTextCursor>
@@ -480,6 +481,50 @@ TEST_F(TextBoxTest, VisualOrderDisplayDoesNotDoubleTheText) {
   box.SetText(codes);
   EXPECT_EQ(Editor(box)->document()->characterCount() - 1, int(codes.size()) + 1);
   EXPECT_EQ(box.Text(), codes);
+}
+
+// Where each line starts is in view: text read right to left stands at the
+// right edge, and a right-aligned box of lines wider than itself opens at
+// their right ends and scrolls left from there to their left ends.
+TEST_F(TextBoxTest, AlignmentPutsTheStartOfEveryLineInView) {
+  box.SetFontName(U"DejaVu Sans");
+  box.Move(0, 0, 4500, 1500);
+  form.Widget()->show();
+  QPlainTextEdit* edit = Editor(box);
+  auto lineLeft = [&](int block) {
+    QApplication::processEvents();
+    return edit->document()->findBlockByNumber(block).layout()->lineAt(0).naturalTextRect().left();
+  };
+  box.SetText(U"\u0643\u062A\u0627\u0628");
+  EXPECT_LT(lineLeft(0), 10);
+  box.SetRightToLeft(true);  // its default alignment is now the right edge
+  EXPECT_GT(lineLeft(0), edit->viewport()->width() / 2);
+  box.SetAlignment(1);  // right, which now means the left edge
+  EXPECT_LT(lineLeft(0), 10);
+
+  TextBox codes{&form};
+  codes.SetMultiLine(true);
+  codes.SetScrollBars(3);
+  codes.SetVisualOrderDisplay(true);
+  codes.SetAlignment(1);
+  codes.SetFontName(U"DejaVu Sans");
+  codes.Move(0, 1500, 4500, 1500);
+  codes.SetText(String(300, U'A') + U"\r\nB");
+  codes.SetVisible(true);
+  QApplication::processEvents();
+  QScrollBar* bar = Editor(codes)->horizontalScrollBar();
+  EXPECT_LT(bar->minimum(), 0);
+  EXPECT_EQ(bar->maximum(), 0);
+  EXPECT_EQ(bar->value(), 0);
+  const QTextLine shortLine = Editor(codes)->document()->findBlockByNumber(1).layout()->lineAt(0);
+  EXPECT_NEAR(shortLine.naturalTextRect().right(), Editor(codes)->viewport()->width(), 12);
+  bar->setValue(bar->minimum());
+  codes.SetVisible(false);
+  codes.SetVisible(true);  // opens again at the right ends
+  EXPECT_EQ(bar->value(), 0);
+  codes.SetAlignment(0);
+  EXPECT_EQ(bar->minimum(), 0);
+  EXPECT_EQ(codes.Text(), String(300, U'A') + U"\r\nB");
 }
 
 }  // namespace
