@@ -1,12 +1,16 @@
 // The combo box (an edit field with a drop-down list) and the vertical
 // scroll bar used as a spin button.
 #include <QComboBox>
+#include <QKeyEvent>
+#include <QKeySequence>
+#include <QMouseEvent>
 #include <QLineEdit>
 #include <QPainter>
 #include <QPen>
 #include <QScrollBar>
 #include <algorithm>
 
+#include "platform/qt_paste.h"
 #include "platform/qt_text.h"
 #include "platform/vb.h"
 
@@ -23,11 +27,42 @@ QWidget* ParentWidget(Container* parent) { return parent ? parent->ClientWidget(
 // activated; that is no pick.  The field's editingFinished runs a handler
 // connected before the combo box's slot and one connected after it, so an
 // activated in between is known to come from the field.
+// The combo box's edit field.  QLineEdit's paste (Qt 6.4) asks the
+// clipboard through QClipboard::text(), which asks an owner that never
+// answers three times over, each time waiting out the clipboard's timeout;
+// the keys and the middle button paste here instead, asking once.
+class PasteField : public QLineEdit {
+ public:
+  using QLineEdit::QLineEdit;
+
+ protected:
+  void keyPressEvent(QKeyEvent* event) override {
+    if (event->matches(QKeySequence::Paste)) {
+      if (!isReadOnly()) insert(PastedText(QClipboard::Clipboard));
+      event->accept();
+      return;
+    }
+    QLineEdit::keyPressEvent(event);
+  }
+  void mouseReleaseEvent(QMouseEvent* event) override {
+    if (event->button() == Qt::MiddleButton && !isReadOnly()) {
+      const QString text = PastedText(QClipboard::Selection);
+      if (!text.isEmpty()) {
+        deselect();
+        insert(text);
+      }
+      event->accept();
+      return;
+    }
+    QLineEdit::mouseReleaseEvent(event);
+  }
+};
+
 class PickingCombo : public QComboBox {
  public:
   explicit PickingCombo(QWidget* parent) : QComboBox(parent) {
     setEditable(true);
-    auto* field = new QLineEdit(this);
+    auto* field = new PasteField(this);
     QObject::connect(field, &QLineEdit::editingFinished, this, [this] { ++fieldFinishing_; });
     setLineEdit(field);  // replaces the default field, connecting the combo box's slot
     QObject::connect(field, &QLineEdit::editingFinished, this, [this] { --fieldFinishing_; });

@@ -36,6 +36,7 @@
 #endif
 
 #include "platform/keyboard.h"
+#include "platform/qt_paste.h"
 #include "platform/vb.h"
 
 namespace kovrim::vb {
@@ -141,15 +142,6 @@ void GiveBackMemoryLater() {
 template <class Container>
 void ShrinkIfSparse(Container& c) {
   if (c.capacity() > 2 * c.size() + kLargeChange) c.shrink_to_fit();
-}
-
-// What a paste offers as plain text; empty when it offers none.
-QString PastedText(const QMimeData* source) {
-  if (source == nullptr) return {};
-  // The formats are asked for once: each question to a clipboard owner that
-  // does not answer costs the clipboard's whole timeout.
-  if (source->formats().isEmpty() || !source->hasText()) return {};
-  return source->text();
 }
 
 // The editor widget; what it copies or drags out is the box's own text for

@@ -5,6 +5,8 @@
 #include <QAbstractItemView>
 #include <QAbstractScrollArea>
 #include <QColor>
+#include <QMimeData>
+#include <QClipboard>
 #include <QComboBox>
 #include <QImage>
 #include <QKeySequence>
@@ -249,6 +251,50 @@ TEST_F(ControlsTest, ComboLeavingTheFieldIsNoPick) {
 
 // MouseMove with no button held, raised by the control under the mouse
 // (any part of it) and not passed on to its container.
+// A clipboard owner that never answers finds every question empty; each
+// question would cost the clipboard's whole timeout.
+class SilentSource : public QMimeData {
+ public:
+  explicit SilentSource(int* asked) : asked_(asked) {}
+  QStringList formats() const override {
+    ++*asked_;
+    return {};
+  }
+  bool hasFormat(const QString&) const override {
+    ++*asked_;
+    return false;
+  }
+
+ protected:
+  QVariant retrieveData(const QString&, QMetaType) const override {
+    ++*asked_;
+    return {};
+  }
+
+ private:
+  int* asked_;
+};
+
+// Pasting into the edit field asks the clipboard once, and a paste without
+// text inserts nothing.
+TEST_F(ControlsTest, ComboFieldPasteAsksTheClipboardOnce) {
+  auto* field = static_cast<QComboBox*>(combo.Widget())->lineEdit();
+  combo.SetText(U"K3");
+  field->setFocus();
+  int asked = 0;
+  QApplication::clipboard()->setMimeData(new SilentSource(&asked));
+  QTest::keyClick(field, Qt::Key_V, Qt::ControlModifier);
+  EXPECT_EQ(asked, 1);
+  EXPECT_EQ(combo.Text(), U"K3");
+  QTest::keyClick(field, Qt::Key_Insert, Qt::ShiftModifier);
+  EXPECT_EQ(asked, 2);
+  QApplication::clipboard()->setText(QStringLiteral(" one"));
+  field->end(false);
+  QTest::keyClick(field, Qt::Key_V, Qt::ControlModifier);
+  EXPECT_EQ(combo.Text(), U"K3 one");
+  EXPECT_TRUE(log.empty());  // a paste is no pick
+}
+
 TEST_F(ControlsTest, MouseMoveWithoutAButtonHeld) {
   form.MouseMove = [&] { log.push_back("form"); };
   text.MouseMove = [&] { log.push_back("text"); };
