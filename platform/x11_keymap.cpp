@@ -15,6 +15,7 @@
 
 #include <memory>
 
+#include "platform/xkb_handles.h"
 #include "platform/xkb_layout.h"
 
 namespace kovrim::vb {
@@ -33,16 +34,6 @@ constexpr quint32 kRealModifierBits = 0xFF;
 // cost a server round trip on every key.  The same holds for a keymap that
 // could not be read.
 constexpr qint64 kMismatchReloadMs = 1000;
-
-struct KeymapDeleter {
-  void operator()(xkb_keymap* k) const { xkb_keymap_unref(k); }
-};
-struct ContextDeleter {
-  void operator()(xkb_context* c) const { xkb_context_unref(c); }
-};
-struct StateDeleter {
-  void operator()(xkb_state* s) const { xkb_state_unref(s); }
-};
 
 // One per application, a child of it, so that it ends with the connection
 // whose keymap it holds.  It watches the connection's events for keymap

@@ -5,6 +5,8 @@
 #include <algorithm>
 #include <bitset>
 
+#include "platform/xkb_handles.h"
+
 namespace kovrim::vb {
 
 namespace {
@@ -17,16 +19,6 @@ constexpr int kRealModifiers = 8;  // Shift, Lock, Control, Mod1 to Mod5
 // Letters a group must carry to count as Latin: a Latin layout has all 26,
 // a few national ones lack one or two (Q, W, X); non-Latin layouts have none.
 constexpr std::size_t kLatinLetters = 20;
-
-struct KeymapDeleter {
-  void operator()(xkb_keymap* k) const { xkb_keymap_unref(k); }
-};
-struct ContextDeleter {
-  void operator()(xkb_context* c) const { xkb_context_unref(c); }
-};
-struct StateDeleter {
-  void operator()(xkb_state* s) const { xkb_state_unref(s); }
-};
 
 char32_t CharacterOn(xkb_keymap* keymap, xkb_keycode_t key, xkb_layout_index_t group, xkb_level_index_t level) {
   const xkb_keysym_t* syms = nullptr;

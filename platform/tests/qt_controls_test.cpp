@@ -22,6 +22,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/vb.h"
+#include "silent_source.h"
 
 namespace kovrim::vb {
 namespace {
@@ -251,30 +252,6 @@ TEST_F(ControlsTest, ComboLeavingTheFieldIsNoPick) {
 
 // MouseMove with no button held, raised by the control under the mouse
 // (any part of it) and not passed on to its container.
-// A clipboard owner that never answers finds every question empty; each
-// question would cost the clipboard's whole timeout.
-class SilentSource : public QMimeData {
- public:
-  explicit SilentSource(int* asked) : asked_(asked) {}
-  QStringList formats() const override {
-    ++*asked_;
-    return {};
-  }
-  bool hasFormat(const QString&) const override {
-    ++*asked_;
-    return false;
-  }
-
- protected:
-  QVariant retrieveData(const QString&, QMetaType) const override {
-    ++*asked_;
-    return {};
-  }
-
- private:
-  int* asked_;
-};
-
 // Pasting into the edit field asks the clipboard once, and a paste without
 // text inserts nothing.
 TEST_F(ControlsTest, ComboFieldPasteAsksTheClipboardOnce) {
@@ -282,7 +259,7 @@ TEST_F(ControlsTest, ComboFieldPasteAsksTheClipboardOnce) {
   combo.SetText(U"K3");
   field->setFocus();
   int asked = 0;
-  QApplication::clipboard()->setMimeData(new SilentSource(&asked));
+  QApplication::clipboard()->setMimeData(new testing::SilentSource(&asked));
   QTest::keyClick(field, Qt::Key_V, Qt::ControlModifier);
   EXPECT_EQ(asked, 1);
   EXPECT_EQ(combo.Text(), U"K3");

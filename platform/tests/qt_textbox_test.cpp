@@ -19,6 +19,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/vb.h"
+#include "silent_source.h"
 
 namespace kovrim::vb {
 namespace {
@@ -32,29 +33,7 @@ struct PasteEntry : QPlainTextEdit {
   }
 };
 
-// A clipboard owner that never answers: every question finds nothing, and
-// each would cost the clipboard's whole timeout.
-class SilentOwner : public QMimeData {
- public:
-  explicit SilentOwner(int* asked) : asked_(asked) {}
-  QStringList formats() const override {
-    ++*asked_;
-    return {};
-  }
-  bool hasFormat(const QString&) const override {
-    ++*asked_;
-    return false;
-  }
-
- protected:
-  QVariant retrieveData(const QString&, QMetaType) const override {
-    ++*asked_;
-    return {};
-  }
-
- private:
-  int* asked_;
-};
+using SilentOwner = testing::SilentSource;
 
 class TextBoxTest : public ::testing::Test {
  protected:
@@ -335,7 +314,7 @@ TEST_F(TextBoxTest, PasteWithoutTextInsertsNothing) {
   };
   for (std::size_t r = 0; r < std::size(routes); ++r) {
     for (std::size_t s = 0; s < std::size(sources); ++s) {
-      SCOPED_TRACE(testing::Message() << "route " << r << ", source " << s);
+      SCOPED_TRACE(::testing::Message() << "route " << r << ", source " << s);
       box.SetText(U"ab\rc");
       QTextCursor c = Editor(box)->textCursor();
       c.setPosition(1);
