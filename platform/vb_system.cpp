@@ -55,9 +55,12 @@ constexpr DesktopEditor kDesktopEditors[] = {
     {"MATE", "pluma"},              {"X-Cinnamon", "xed"}, {"Cinnamon", "xed"},
     {"LXQt", "featherpad"},         {"LXDE", "leafpad"}, {"LXDE", "l3afpad"},
 };
+// Only editors whose Ctrl+V pastes the clipboard: the notebook is for
+// pasting the codes in and copying them back.  xedit is left out, as its
+// paste takes the primary selection only.
 constexpr const char* kTextEditors[] = {
-    "gnome-text-editor", "gedit",   "kate",    "kwrite", "mousepad", "pluma",
-    "xed",               "featherpad", "leafpad", "l3afpad", "xedit",
+    "gnome-text-editor", "gedit",      "kate",    "kwrite",  "mousepad",
+    "pluma",             "xed",        "featherpad", "leafpad", "l3afpad",
 };
 
 std::string Lower(std::string s) {

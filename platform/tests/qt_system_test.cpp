@@ -205,7 +205,7 @@ TEST(PlainTextEditors, TheDesktopsOwnComeFirst) {
     const std::vector<std::string> editors = PlainTextEditors();
     ASSERT_GE(editors.size(), c.first.size());
     EXPECT_EQ(std::vector<std::string>(editors.begin(), editors.begin() + long(c.first.size())), c.first);
-    EXPECT_EQ(editors.back(), "xedit");
+    EXPECT_EQ(editors.back(), "l3afpad");
   }
 }
 
@@ -222,8 +222,10 @@ TEST(DesktopProgramStarter, StartsTheFirstEditorFoundOnPath) {
   const Case cases[] = {
       {"the first of the list", "notepad.exe", {"mousepad", "kwrite"}, "", "kwrite"},
       {"the desktop's own", "notepad.exe", {"mousepad", "kwrite"}, "XFCE", "mousepad"},
-      {"any letter case", "NotePad.EXE", {"xedit"}, "", "xedit"},
+      {"any letter case", "NotePad.EXE", {"leafpad"}, "", "leafpad"},
       {"no editor", "notepad.exe", {}, "", nullptr},
+      // Its paste takes only the primary selection, not the clipboard.
+      {"xedit is no notebook", "notepad.exe", {"xedit"}, "", nullptr},
       {"another program by name", "pluma", {"pluma"}, "", "pluma"},
       {"no shell reads the name", "pluma;xedit", {"pluma", "xedit"}, "", nullptr},
       {"a missing program", "no-such-program", {"pluma"}, "", nullptr},
