@@ -10,7 +10,7 @@ packages=(cmake ninja-build g++ pkg-config qt6-base-dev libgl-dev
           libxkbcommon-dev libxkbcommon-x11-dev libxcb1-dev
           libgtest-dev libgmock-dev googletest libbenchmark-dev libc-bin
           fonts-dejavu-core
-          xvfb xauth xdotool xclip x11-xkb-utils xkb-data)
+          xvfb xauth xdotool xclip x11-xkb-utils x11-utils xkb-data)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

@@ -233,8 +233,11 @@ void Control::Move(int left, int top, int width, int height) {
   s.height = std::max(0, height);
   if (!s.widget) return;
   if (s.widget->isWindow()) {
+    // Every control keeps its place whatever the window's size, so the
+    // window keeps the size it is given: equal minimum and maximum sizes,
+    // which window managers read as a window that cannot be resized.
     s.widget->move(Pixels(s.left), Pixels(s.top));
-    s.widget->resize(Pixels(s.width), Pixels(s.height));
+    s.widget->setFixedSize(Pixels(s.width), Pixels(s.height));
   } else {
     s.widget->setGeometry(Pixels(s.left), Pixels(s.top), Pixels(s.width), Pixels(s.height));
   }
@@ -375,6 +378,11 @@ struct Form::Impl : QObject {
 
 Form::Form() : Container(nullptr, new QWidget(nullptr)), impl_(std::make_unique<Impl>(this)) {
   Widget()->installEventFilter(impl_.get());
+  // A title bar with the system menu, minimise and close, but no maximise:
+  // the window has one size.
+  Widget()->setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                           Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                           Qt::WindowCloseButtonHint);
 }
 
 Form::~Form() { impl_.reset(); }
