@@ -65,13 +65,23 @@ constexpr std::array<SystemColour, 25> kSystemColours = {{
     {QPalette::Active, QPalette::ToolTipBase},      // 24 tool-tip background
 }};
 
-// 0x00BBGGRR, or a system colour; nothing for an unknown system colour.
-std::optional<QColor> ToQColor(Colour c) {
-  if (c & 0x80000000u) {
+bool IsSystemColour(Colour c) { return (c & 0x80000000u) != 0; }
+
+// The light palette the window's colours were chosen against: black text on
+// white, a light grey face, a dark blue highlight.
+const QPalette& DesignPalette() {
+  static const QPalette palette(QColor(0xF0, 0xF0, 0xF0), QColor(0xF0, 0xF0, 0xF0));
+  return palette;
+}
+
+// 0x00BBGGRR, or a system colour of the given palette; nothing for an
+// unknown system colour.
+std::optional<QColor> ToQColor(Colour c, const QPalette& system) {
+  if (IsSystemColour(c)) {
     const Colour index = c & 0x7FFFFFFFu;
     if (index >= kSystemColours.size()) return std::nullopt;
     const SystemColour& s = kSystemColours[index];
-    return QApplication::palette().color(s.group, s.role);
+    return system.color(s.group, s.role);
   }
   return QColor(int(c & 0xFF), int((c >> 8) & 0xFF), int((c >> 16) & 0xFF));
 }
@@ -153,8 +163,27 @@ struct Control::State {
   int fontCharset = 0;
   Colour back = 0x8000000F;  // button face
   Colour fore = 0x80000012;  // button text
+  bool coloured = false;    // a colour was set: the widget shows both
+  bool backColoured = false;
   ColourRoles roles;
   std::unique_ptr<MouseMoveFilter> mouseFilter;
+
+  // A system colour set beside a fixed one is taken from the light palette
+  // the pair was chosen against, so that it stays readable under a dark
+  // theme (light cyan with the system's text colour would be white on
+  // light cyan there).  A pair of system colours follows the system.
+  void ApplyColours() {
+    if (!widget || !coloured) return;
+    const bool mixed = IsSystemColour(back) != IsSystemColour(fore);
+    const QPalette system = mixed ? DesignPalette() : QApplication::palette();
+    QPalette pal = widget->palette();
+    if (const auto c = ToQColor(back, system))
+      for (QPalette::ColorRole r : roles.back) pal.setColor(r, *c);
+    if (const auto c = ToQColor(fore, system))
+      for (QPalette::ColorRole r : roles.fore) pal.setColor(r, *c);
+    widget->setPalette(pal);
+    if (backColoured && roles.fillsBackground) widget->setAutoFillBackground(true);
+  }
 };
 
 Control::Control(Container* parent, QWidget* widget) : state_(std::make_unique<State>()) {
@@ -321,22 +350,16 @@ void Control::SetFontCharset(int charset) { state_->fontCharset = charset; }
 Colour Control::ForeColor() const { return state_->fore; }
 void Control::SetForeColor(Colour colour) {
   state_->fore = colour;
-  const auto c = ToQColor(colour);
-  if (!state_->widget || !c) return;
-  QPalette pal = state_->widget->palette();
-  for (QPalette::ColorRole r : state_->roles.fore) pal.setColor(r, *c);
-  state_->widget->setPalette(pal);
+  state_->coloured = true;
+  state_->ApplyColours();
 }
 
 Colour Control::BackColor() const { return state_->back; }
 void Control::SetBackColor(Colour colour) {
   state_->back = colour;
-  const auto c = ToQColor(colour);
-  if (!state_->widget || !c) return;
-  QPalette pal = state_->widget->palette();
-  for (QPalette::ColorRole r : state_->roles.back) pal.setColor(r, *c);
-  state_->widget->setPalette(pal);
-  if (state_->roles.fillsBackground) state_->widget->setAutoFillBackground(true);
+  state_->coloured = true;
+  state_->backColoured = true;
+  state_->ApplyColours();
 }
 
 // Container.
