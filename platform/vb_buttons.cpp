@@ -6,6 +6,7 @@
 #include <QPainter>
 #include <QPixmap>
 #include <QStyleOptionButton>
+#include <QStyleOptionFocusRect>
 #include <QStylePainter>
 
 #include "platform/qt_text.h"
@@ -21,6 +22,19 @@ class ButtonWidget : public QAbstractButton {
  public:
   ButtonWidget(Kind kind, QWidget* parent) : QAbstractButton(parent), kind_(kind) {
     setFocusPolicy(Qt::StrongFocus);
+  }
+
+  // Where the keyboard focus is: the style's focus frame, over the picture,
+  // drawn when the style's own buttons draw theirs (most styles once the
+  // focus has moved by keyboard).  The standard check box and option button
+  // draw it themselves.
+  void DrawFocusFrame(QStylePainter& p, const QStyleOptionButton& button) {
+    if (!(button.state & QStyle::State_HasFocus)) return;
+    QStyleOptionFocusRect frame;
+    frame.initFrom(this);
+    frame.rect = style()->subElementRect(QStyle::SE_PushButtonFocusRect, &button, this);
+    frame.backgroundColor = palette().color(QPalette::Button);
+    p.drawPrimitive(QStyle::PE_FrameFocusRect, frame);
   }
 
   void SetLook(bool graphical, bool on, const PictureName& picture) {
@@ -52,6 +66,7 @@ class ButtonWidget : public QAbstractButton {
         opt.text = text();
         p.drawControl(QStyle::CE_PushButtonLabel, opt);
       }
+      DrawFocusFrame(p, opt);
       return;
     }
     p.fillRect(rect(), palette().window());

@@ -4,6 +4,7 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPen>
 #include <QPixmap>
 #include <QWidget>
 #include <qdrawutil.h>
@@ -37,7 +38,18 @@ class PictureWidget : public QWidget {
       p.drawPixmap(b, b, picture);
       p.setClipping(false);
     }
-    if (border) qDrawWinPanel(&p, rect(), palette(), true);
+    if (hasFocus()) {
+      // The box that holds the keys shows it: a box without a picture (the
+      // key-capture box) fills with the highlight colour, and every box is
+      // framed in it in place of its border.
+      const QColor highlight = palette().color(QPalette::Active, QPalette::Highlight);
+      if (picture.isNull()) p.fillRect(rect(), highlight);
+      p.setPen(QPen(highlight, kBorderPixels));
+      p.setBrush(Qt::NoBrush);
+      p.drawRect(QRectF(rect()).adjusted(1, 1, -1, -1));
+    } else if (border) {
+      qDrawWinPanel(&p, rect(), palette(), true);
+    }
   }
 };
 

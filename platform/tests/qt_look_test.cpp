@@ -1,10 +1,14 @@
 // How the window looks on a desktop: one size, colours that stay readable
-// under a dark theme.
+// under a dark theme, and a visible keyboard focus.
 #include <QApplication>
 #include <QColor>
+#include <QImage>
 #include <QPalette>
+#include <QTemporaryDir>
+#include <QTest>
 #include <QWidget>
 #include <optional>
+#include <string>
 
 #include <gtest/gtest.h>
 
@@ -82,6 +86,84 @@ TEST(ColourLook, FixedColoursStayReadableUnderADarkTheme) {
   TextBox plain{&form};
   EXPECT_EQ(plain.Widget()->palette().color(QPalette::Base), system.color(QPalette::Base));
   EXPECT_EQ(plain.Widget()->palette().color(QPalette::Text), system.color(QPalette::Text));
+}
+
+// Tab shows where the focus is: each button gets the style's focus frame,
+// over its picture in the graphical style; a picture box is framed in the
+// highlight colour, and the key-capture box, which has no picture, fills
+// with it.  Leaving takes the mark away.
+TEST(FocusLook, TabShowsWhereTheFocusIs) {
+  QTemporaryDir dir;
+  ASSERT_TRUE(dir.isValid());
+  const QString pictureFile = dir.filePath("face.png");
+  QImage face(40, 13, QImage::Format_RGB32);
+  face.fill(QColor(0xC0, 0xC0, 0xC0));
+  ASSERT_TRUE(face.save(pictureFile));
+  const PictureName picture = pictureFile.toStdString();
+
+  Form form;
+  form.SetClientSize(9000, 3000);
+  CheckBox start{&form};
+  CheckBox check{&form}, standardCheck{&form};
+  Frame frame{&form};
+  OptionButton option{&frame};
+  CommandButton command{&form}, standardCommand{&form};
+  PictureBox keys{&form}, icon{&form};
+  check.SetStyle(1);
+  check.SetPicture(picture);
+  standardCheck.SetCaption(U"Arabic Win");
+  option.SetStyle(1);
+  option.SetPicture(picture);
+  command.SetStyle(1);
+  command.SetPicture(picture);
+  standardCommand.SetCaption(U"Font");
+  icon.SetAutoSize(true);
+  icon.SetPicture(picture);
+  struct Stop {
+    const char* what;
+    Control* control;
+  };
+  const Stop stops[] = {
+      {"graphical check box", &check},       {"standard check box", &standardCheck},
+      {"graphical option button", &option},  {"graphical command button", &command},
+      {"standard command button", &standardCommand}, {"key-capture box", &keys},
+      {"picture box with a picture", &icon},
+  };
+  start.Move(0, 0, 900, 255);
+  frame.Move(0, 2000, 3000, 735);
+  option.Move(120, 240, 1600, 375);
+  int tab = 0;
+  start.SetTabIndex(tab++);
+  int left = 1000;
+  for (const Stop& s : stops) {
+    if (s.control != &option) s.control->Move(left, 0, s.control == &keys ? 495 : 1200, 375);
+    left += 1300;
+    s.control->SetTabIndex(tab++);
+  }
+  frame.SetTabIndex(2);  // the frame itself takes no focus; its option does
+  form.ApplyTabOrder();
+  form.ShowCentred();
+  QApplication::setActiveWindow(form.Widget());
+  ASSERT_TRUE(QTest::qWaitForWindowActive(form.Widget()));
+
+  const QColor highlight = QApplication::palette().color(QPalette::Active, QPalette::Highlight);
+  start.SetFocus();
+  for (const Stop& s : stops) {
+    SCOPED_TRACE(s.what);
+    const QImage unfocused = s.control->Widget()->grab().toImage();
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    ASSERT_TRUE(s.control->HasFocus());
+    const QImage focused = s.control->Widget()->grab().toImage();
+    EXPECT_TRUE(focused != unfocused) << "nothing shows the focus";
+    if (s.control == &keys) {
+      EXPECT_EQ(focused.pixelColor(focused.width() / 2, focused.height() / 2), highlight);
+    } else if (s.control == &icon) {
+      EXPECT_EQ(focused.pixelColor(0, focused.height() / 2), highlight);
+    }
+    start.SetFocus();
+    EXPECT_TRUE(s.control->Widget()->grab().toImage() == unfocused) << "the mark stays after the focus left";
+    s.control->SetFocus();
+  }
 }
 
 }  // namespace

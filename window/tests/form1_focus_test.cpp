@@ -3,6 +3,7 @@
 // buttons.
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QImage>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QWidget>
@@ -100,6 +101,41 @@ TEST_F(Form1Focus, TabReachesTheSpinButtonsAndTheArrowsSizeTheFonts) {
   f.VScroll2.SetFocus();
   MouseOverTheWindow();
   EXPECT_TRUE(f.Picture1.HasFocus());
+}
+
+// Nine Tabs from the input box walk the code-set row and the top strip, and
+// each one shows where the focus went.
+TEST_F(Form1Focus, TabThroughTheTopStripShowsTheFocus) {
+  auto strip = [this] { return f.form.Widget()->grab(QRect(0, 0, 625, 56)).toImage(); };
+  f.Text1.SetFocus();
+  QImage before = strip();
+  for (const vb::Control* next : std::initializer_list<const vb::Control*>{
+           &f.Option1, &f.Option2, &f.Option3, &f.Option4, &f.Command3, &f.Command1, &f.Check2, &f.Check1,
+           &f.Command2}) {
+    Key(Qt::Key_Tab);
+    ASSERT_TRUE(next->HasFocus()) << next->TabIndex();
+    const QImage after = strip();
+    EXPECT_TRUE(after != before) << "Tab to " << next->TabIndex() << " shows nothing";
+    before = after;
+  }
+}
+
+// The key-capture box shows when it holds the keys: filled with the
+// highlight colour.
+TEST_F(Form1Focus, TheKeyCaptureBoxShowsWhenItHoldsTheKeys) {
+  const QColor highlight = QApplication::palette().color(QPalette::Active, QPalette::Highlight);
+  auto centre = [this] {
+    const QImage box = f.Picture1.Widget()->grab().toImage();
+    return box.pixelColor(box.width() / 2, box.height() / 2);
+  };
+  EXPECT_NE(centre(), highlight);
+  ToKeyboardPath();
+  MouseOverTheWindow();
+  ASSERT_TRUE(f.Picture1.HasFocus());
+  EXPECT_EQ(centre(), highlight);
+  f.Check3.ClickByUser();
+  f.Text1.SetFocus();
+  EXPECT_NE(centre(), highlight);
 }
 
 }  // namespace
