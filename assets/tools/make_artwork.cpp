@@ -1,5 +1,7 @@
 // Draws every picture of the Kovrim window and writes them into a folder:
-// 24-bit bitmaps, the JPEG photograph and the 256-colour icon (PNG and ICO).
+// 24-bit bitmaps, the JPEG photograph and the 256-colour icon (PNG and ICO),
+// and each once more at twice the size for scaled screens ("name@2x.png",
+// "picture4@2x.jpg").
 //
 //   make_artwork OUTPUT_DIR [PREVIEW_DIR]
 //
@@ -198,11 +200,37 @@ void DrawCentredLines(QPainter& painter, const QRectF& box, const std::vector<Pa
 // ---------------------------------------------------------------------------
 // Common pieces.
 
+// The scale the pictures are being drawn at.  Every picture is drawn in the
+// window's own pixels; for screens scaled above 1x it is drawn once more on a
+// canvas twice the size with a device pixel ratio of 2, so the same drawing
+// comes out with twice the detail.  Fitting and placing the text is worked
+// out in the window's pixels both times, so the two look alike.
+int canvasScale = 1;
+
 QImage Canvas(int width, int height, const QColor& colour) {
-  QImage image(width, height, QImage::Format_RGB32);
+  QImage image(width * canvasScale, height * canvasScale, QImage::Format_RGB32);
+  image.setDevicePixelRatio(canvasScale);
   image.fill(colour);
   return image;
 }
+
+// At 1x an aliased stroke of one pixel at whole coordinates fills the pixel
+// right of and below each point; on the doubled canvas the same stroke would
+// straddle that pixel's edge instead.  While one of these is alive, strokes
+// move half a pixel there, so they cover the same pixels of the window.
+class WholePixelStrokes {
+ public:
+  explicit WholePixelStrokes(QPainter& painter) : painter_(painter) {
+    painter_.save();
+    if (canvasScale > 1) painter_.translate(0.5, 0.5);
+  }
+  ~WholePixelStrokes() { painter_.restore(); }
+  WholePixelStrokes(const WholePixelStrokes&) = delete;
+  WholePixelStrokes& operator=(const WholePixelStrokes&) = delete;
+
+ private:
+  QPainter& painter_;
+};
 
 void StartPainter(QPainter& painter, QImage& image, bool antialias = true) {
   painter.begin(&image);
@@ -216,6 +244,7 @@ void DrawCheckSquare(QPainter& painter, int left, int top, bool ticked) {
   painter.save();
   painter.setRenderHint(QPainter::Antialiasing, false);
   painter.fillRect(left, top, 13, 13, Qt::white);
+  const WholePixelStrokes strokes(painter);
   painter.setPen(QColor(128, 128, 128));
   painter.drawLine(left, top, left + 11, top);
   painter.drawLine(left, top, left, top + 11);
@@ -336,12 +365,15 @@ QImage DrawNotepad(int width, int height) {
   QPainter painter;
   StartPainter(painter, image, false);
   // The pages behind the cover, then the turquoise cover.
-  painter.setPen(QColor(104, 104, 104));
-  painter.setBrush(Qt::white);
-  painter.drawRect(6, 6, 15, 16);
-  painter.setPen(QColor(0, 96, 104));
-  painter.setBrush(QColor(0, 190, 196));
-  painter.drawRect(4, 4, 14, 16);
+  {
+    const WholePixelStrokes strokes(painter);
+    painter.setPen(QColor(104, 104, 104));
+    painter.setBrush(Qt::white);
+    painter.drawRect(6, 6, 15, 16);
+    painter.setPen(QColor(0, 96, 104));
+    painter.setBrush(QColor(0, 190, 196));
+    painter.drawRect(4, 4, 14, 16);
+  }
   painter.fillRect(5, 5, 13, 2, QColor(120, 232, 236));  // light along the top
   // A label on the cover with two lines of writing.
   painter.fillRect(7, 10, 8, 6, Qt::white);
@@ -361,11 +393,14 @@ QImage DrawHelpBook(int width, int height) {
   QPainter painter;
   StartPainter(painter, image, false);
   // Pages at the bottom and the right, then the purple cover with its spine.
-  painter.setPen(QColor(72, 24, 96));
-  painter.setBrush(Qt::white);
-  painter.drawRect(6, 4, 15, 17);
-  painter.setBrush(QColor(128, 48, 176));
-  painter.drawRect(4, 2, 15, 17);
+  {
+    const WholePixelStrokes strokes(painter);
+    painter.setPen(QColor(72, 24, 96));
+    painter.setBrush(Qt::white);
+    painter.drawRect(6, 4, 15, 17);
+    painter.setBrush(QColor(128, 48, 176));
+    painter.drawRect(4, 2, 15, 17);
+  }
   painter.fillRect(5, 3, 3, 16, QColor(88, 24, 128));
   painter.fillRect(8, 3, 10, 1, QColor(176, 112, 216));
   painter.setRenderHint(QPainter::Antialiasing, true);
@@ -755,7 +790,7 @@ QImage DrawIcon(int width, int height) {
   QLinearGradient ground(0, 0, 0, height);
   ground.setColorAt(0, QColor(24, 44, 112));
   ground.setColorAt(1, QColor(70, 40, 110));
-  painter.fillRect(image.rect(), ground);
+  painter.fillRect(QRect(0, 0, width, height), ground);
 
   // The oval frame and its sky.
   const QRectF oval(13, 2, 38, 44);
@@ -959,15 +994,28 @@ void RequireFont(const char* family) {
   }
 }
 
-bool Save(const Picture& picture, const QImage& image, const QDir& out) {
-  const QString path = out.filePath(QString::fromUtf8(picture.file));
+// The file of a picture at a scale: its own name at 1x; at 2x the name with
+// "@2x", as a PNG (lossless and compressed, where a bitmap of twice the size
+// would take four times the room), the photograph as a JPEG.
+QString FileName(const Picture& picture, int scale) {
+  const QString file = QString::fromUtf8(picture.file);
+  if (scale == 1) return file;
+  const QString stem = file.left(file.lastIndexOf('.'));
+  return stem + QStringLiteral("@%1x").arg(scale) +
+         (picture.kind == Kind::Jpeg ? QStringLiteral(".jpg") : QStringLiteral(".png"));
+}
+
+bool Save(const Picture& picture, int scale, const QImage& image, const QDir& out) {
+  const QString path = out.filePath(FileName(picture, scale));
   switch (picture.kind) {
     case Kind::Bitmap:
+      if (scale != 1) return image.convertToFormat(QImage::Format_RGB888).save(path, "PNG", 0);
       return image.convertToFormat(QImage::Format_RGB888).save(path, "BMP");
     case Kind::Jpeg:
       return image.convertToFormat(QImage::Format_RGB888).save(path, "JPEG", 92);
     case Kind::Icon: {
       const QImage indexed = ToIndexed256(image);
+      if (scale != 1) return indexed.save(path, "PNG", 0);  // the program file's icon has one size
       QString ico = path;
       ico.replace(QStringLiteral(".png"), QStringLiteral(".ico"));
       return indexed.save(path, "PNG") && WriteIco(indexed, ico);
@@ -992,22 +1040,24 @@ int main(int argc, char** argv) {
   const QString preview = argc == 3 ? QString::fromLocal8Bit(argv[2]) : QString();
   if (!preview.isEmpty() && !QDir().mkpath(preview)) return 1;
 
-  for (const Picture& picture : kPictures) {
-    const QImage image = picture.draw(picture.width, picture.height);
-    if (image.width() != picture.width || image.height() != picture.height) {
-      std::fprintf(stderr, "%s: drawn at the wrong size\n", picture.file);
-      return 1;
+  for (const int scale : {1, 2}) {
+    canvasScale = scale;
+    for (const Picture& picture : kPictures) {
+      const QImage image = picture.draw(picture.width, picture.height);
+      if (image.width() != scale * picture.width || image.height() != scale * picture.height) {
+        std::fprintf(stderr, "%s: drawn at the wrong size\n", picture.file);
+        return 1;
+      }
+      const QString file = FileName(picture, scale);
+      if (!Save(picture, scale, image, out)) {
+        std::fprintf(stderr, "%s: cannot write\n", qPrintable(file));
+        return 1;
+      }
+      if (!preview.isEmpty()) {
+        image.save(QDir(preview).filePath(file.left(file.lastIndexOf('.')) + QStringLiteral(".png")), "PNG");
+      }
+      std::printf("%-21s %3d x %3d\n", qPrintable(file), image.width(), image.height());
     }
-    if (!Save(picture, image, out)) {
-      std::fprintf(stderr, "%s: cannot write\n", picture.file);
-      return 1;
-    }
-    if (!preview.isEmpty()) {
-      QString name = QString::fromUtf8(picture.file);
-      name = name.left(name.lastIndexOf('.')) + QStringLiteral(".png");
-      image.save(QDir(preview).filePath(name), "PNG");
-    }
-    std::printf("%-18s %3d x %3d\n", picture.file, picture.width, picture.height);
   }
   return 0;
 }
