@@ -4,11 +4,11 @@
 // shows it and reports the user's clicks.
 #include <QAbstractButton>
 #include <QPainter>
-#include <QPixmap>
 #include <QStyleOptionButton>
 #include <QStyleOptionFocusRect>
 #include <QStylePainter>
 
+#include "platform/qt_picture.h"
 #include "platform/qt_text.h"
 #include "platform/vb.h"
 
@@ -40,7 +40,7 @@ class ButtonWidget : public QAbstractButton {
   void SetLook(bool graphical, bool on, const PictureName& picture) {
     graphical_ = graphical;
     on_ = on;
-    picture_ = picture.empty() ? QPixmap() : QPixmap(QString::fromStdString(picture));
+    picture_ = ScaledPicture(QString::fromStdString(picture));
     update();
   }
 
@@ -58,9 +58,9 @@ class ButtonWidget : public QAbstractButton {
       p.fillRect(rect(), palette().button());
       p.drawPrimitive(QStyle::PE_PanelButtonBevel, opt);
       if (graphical_) {
-        if (!picture_.isNull()) {
-          const QPoint at((width() - picture_.width()) / 2, (height() - picture_.height()) / 2);
-          p.drawPixmap(at, picture_);
+        if (!picture_.IsNull()) {
+          const QSize size = picture_.Size();
+          picture_.Draw(p, QPoint((width() - size.width()) / 2, (height() - size.height()) / 2));
         }
       } else {
         opt.text = text();
@@ -79,7 +79,7 @@ class ButtonWidget : public QAbstractButton {
   Kind kind_;
   bool graphical_ = false;
   bool on_ = false;
-  QPixmap picture_;
+  ScaledPicture picture_;
 };
 
 QWidget* ParentWidget(Container* parent) { return parent ? parent->ClientWidget() : nullptr; }

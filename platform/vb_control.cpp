@@ -19,6 +19,7 @@
 #include <cmath>
 #include <optional>
 
+#include "platform/qt_picture.h"
 #include "platform/qt_text.h"
 #include "platform/vb.h"
 
@@ -422,7 +423,7 @@ void Form::SetClientSize(int widthTwips, int heightTwips) {
 }
 
 void Form::SetIcon(const PictureName& picture) {
-  const QIcon icon(QString::fromStdString(picture));
+  const QIcon icon = ScaledPicture(QString::fromStdString(picture)).Icon();
   Widget()->setWindowIcon(icon);
   QApplication::setWindowIcon(icon);
 }

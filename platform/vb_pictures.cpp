@@ -3,6 +3,7 @@
 #include <QEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPaintEngine>
 #include <QPainter>
 #include <QPen>
 #include <QPixmap>
@@ -10,9 +11,81 @@
 #include <qdrawutil.h>
 
 #include "platform/keyboard.h"
+#include "platform/qt_picture.h"
 #include "platform/vb.h"
 
 namespace kovrim::vb {
+
+// ScaledPicture.
+
+namespace {
+
+// The drawing at twice the size of the picture in `name`: "@2x" before the
+// suffix, with the picture's own suffix or as a PNG.  One of any other size
+// is left out, as it would not fit where the picture stands.
+QPixmap LoadDoubleSize(const QString& name, const QSize& size) {
+  const qsizetype dot = name.lastIndexOf(QLatin1Char('.'));
+  const bool hasSuffix = dot > name.lastIndexOf(QLatin1Char('/'));
+  const QString stem = (hasSuffix ? name.left(dot) : name) + QStringLiteral("@2x");
+  for (const QString& suffix : {hasSuffix ? name.mid(dot) : QString(), QStringLiteral(".png")}) {
+    QPixmap pixmap(stem + suffix);
+    if (pixmap.isNull()) continue;
+    if (pixmap.size() != 2 * size) return {};
+    pixmap.setDevicePixelRatio(2);
+    return pixmap;
+  }
+  return {};
+}
+
+// The pixel ratio of the device painted on: the window's backing store on
+// screen, the pixmap of QWidget::grab or QWidget::render.  QPainter::device()
+// would name the widget, whose ratio is its screen's.
+qreal DeviceRatio(const QPainter& painter) {
+  const QPaintEngine* engine = painter.paintEngine();
+  const QPaintDevice* device = engine && engine->paintDevice() ? engine->paintDevice() : painter.device();
+  return device->devicePixelRatioF();
+}
+
+}  // namespace
+
+ScaledPicture::ScaledPicture(const QString& name) : one_(name) {
+  if (!one_.isNull()) two_ = LoadDoubleSize(name, one_.size());
+}
+
+QPixmap ScaledPicture::For(qreal devicePixelRatio) const {
+  if (devicePixelRatio <= 1 || two_.isNull()) return one_;
+  if (qFuzzyCompare(devicePixelRatio, 2)) return two_;
+  if (other_.isNull() || !qFuzzyCompare(other_.devicePixelRatio(), devicePixelRatio)) {
+    const QSize pixels(qRound(one_.width() * devicePixelRatio), qRound(one_.height() * devicePixelRatio));
+    other_ = two_.scaled(pixels, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    other_.setDevicePixelRatio(devicePixelRatio);
+  }
+  return other_;
+}
+
+void ScaledPicture::Draw(QPainter& painter, const QPoint& at) const { Draw(painter, QRect(at, Size())); }
+
+void ScaledPicture::Draw(QPainter& painter, const QRect& target) const {
+  if (IsNull()) return;
+  const qreal ratio = DeviceRatio(painter);
+  const QPixmap pixmap = For(ratio);
+  // Resampled only where its pixels do not meet the device's one to one.
+  const bool oneToOne = QSizeF(pixmap.size()) == QSizeF(target.size()) * ratio;
+  painter.save();
+  painter.setRenderHint(QPainter::SmoothPixmapTransform, !oneToOne);
+  painter.drawPixmap(target, pixmap);
+  painter.restore();
+}
+
+QIcon ScaledPicture::Icon() const {
+  QIcon icon(one_);
+  if (!two_.isNull()) {
+    QPixmap pixels = two_;
+    pixels.setDevicePixelRatio(1);
+    icon.addPixmap(pixels);
+  }
+  return icon;
+}
 
 namespace {
 
@@ -26,16 +99,16 @@ class PictureWidget : public QWidget {
     setFocusPolicy(Qt::StrongFocus);
     setAutoFillBackground(true);
   }
-  QPixmap picture;
+  ScaledPicture picture;
   bool border = true;
 
  protected:
   void paintEvent(QPaintEvent*) override {
     QPainter p(this);
     const int b = border ? kBorderPixels : 0;
-    if (!picture.isNull()) {
+    if (!picture.IsNull()) {
       p.setClipRect(rect().adjusted(b, b, -b, -b));
-      p.drawPixmap(b, b, picture);
+      picture.Draw(p, QPoint(b, b));
       p.setClipping(false);
     }
     if (hasFocus()) {
@@ -43,31 +116,43 @@ class PictureWidget : public QWidget {
       // key-capture box) fills with the highlight colour, and every box is
       // framed in it in place of its border.
       const QColor highlight = palette().color(QPalette::Active, QPalette::Highlight);
-      if (picture.isNull()) p.fillRect(rect(), highlight);
+      if (picture.IsNull()) p.fillRect(rect(), highlight);
       p.setPen(QPen(highlight, kBorderPixels));
       p.setBrush(Qt::NoBrush);
       p.drawRect(QRectF(rect()).adjusted(1, 1, -1, -1));
     } else if (border) {
-      qDrawWinPanel(&p, rect(), palette(), true);
+      DrawSunkenBorder(p);
     }
+  }
+
+ private:
+  // qDrawWinPanel draws its lines one pixel wide centred on whole
+  // coordinates, which on a scaled device puts them half a pixel up and left
+  // of the pixels they stand for: a gap of the background inside the frame,
+  // the picture's last row and column covered.  Moved by half a pixel they
+  // fill those pixels again; at 1x the lines are left as Qt draws them.
+  void DrawSunkenBorder(QPainter& p) const {
+    p.save();
+    if (!qFuzzyCompare(DeviceRatio(p), 1)) p.translate(0.5, 0.5);
+    qDrawWinPanel(&p, rect(), palette(), true);
+    p.restore();
   }
 };
 
 class ImageWidget : public QWidget {
  public:
   explicit ImageWidget(QWidget* parent) : QWidget(parent) { setFocusPolicy(Qt::NoFocus); }
-  QPixmap picture;
+  ScaledPicture picture;
   bool stretch = false;
 
  protected:
   void paintEvent(QPaintEvent*) override {
-    if (picture.isNull()) return;
+    if (picture.IsNull()) return;
     QPainter p(this);
     if (stretch) {
-      p.setRenderHint(QPainter::SmoothPixmapTransform);
-      p.drawPixmap(rect(), picture);
+      picture.Draw(p, rect());
     } else {
-      p.drawPixmap(0, 0, picture);  // clipped to the control
+      picture.Draw(p, QPoint(0, 0));  // clipped to the control
     }
   }
 };
@@ -127,10 +212,10 @@ struct PictureBox::Impl : ClickFilter {
   }
 
   void Fit() {
-    if (!autoSize || widget->picture.isNull()) return;
+    if (!autoSize || widget->picture.IsNull()) return;
     const int b = widget->border ? 2 * kBorderPixels : 0;
-    box_->SetWidth((widget->picture.width() + b) * kTwipsPerPixel);
-    box_->SetHeight((widget->picture.height() + b) * kTwipsPerPixel);
+    box_->SetWidth((widget->picture.Size().width() + b) * kTwipsPerPixel);
+    box_->SetHeight((widget->picture.Size().height() + b) * kTwipsPerPixel);
   }
 
   PictureBox* box_;
@@ -146,7 +231,7 @@ PictureBox::PictureBox(Container* parent) : Container(parent, new PictureWidget(
 PictureBox::~PictureBox() { impl_.reset(); }
 
 void PictureBox::SetPicture(const PictureName& picture) {
-  impl_->widget->picture = picture.empty() ? QPixmap() : QPixmap(QString::fromStdString(picture));
+  impl_->widget->picture = ScaledPicture(QString::fromStdString(picture));
   impl_->widget->update();
   impl_->Fit();
 }
@@ -178,7 +263,7 @@ Image::Image(Container* parent) : Control(parent, new ImageWidget(ParentWidget(p
 Image::~Image() { impl_.reset(); }
 
 void Image::SetPicture(const PictureName& picture) {
-  impl_->widget->picture = picture.empty() ? QPixmap() : QPixmap(QString::fromStdString(picture));
+  impl_->widget->picture = ScaledPicture(QString::fromStdString(picture));
   impl_->widget->update();
 }
 

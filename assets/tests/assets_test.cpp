@@ -7,8 +7,11 @@
 #include <QImageReader>
 #include <QSet>
 
+#include <cmath>
 #include <cstdint>
+#include <cstdlib>
 #include <string>
+#include <vector>
 
 #include <gtest/gtest.h>
 
@@ -66,11 +69,23 @@ unsigned Little16(const QByteArray& bytes, int at) {
   return static_cast<unsigned char>(bytes[at]) | static_cast<unsigned char>(bytes[at + 1]) << 8;
 }
 
+// Beside each picture its drawing at twice the size for scaled screens,
+// "name@2x.png" (the photograph "picture4@2x.jpg"); the program file's icon
+// has one size.
+QString DoubleSizeName(const Picture& picture) {
+  const QString name = QString::fromUtf8(picture.name);
+  const QString stem = name.left(name.lastIndexOf(QLatin1Char('.'))) + QStringLiteral("@2x");
+  return stem + (picture.kind == Kind::Jpeg ? QStringLiteral(".jpg") : QStringLiteral(".png"));
+}
+
 TEST(AssetsTest, TheResourcesAreExactlyThePicturesNamed) {
   QSet<QString> embedded;
   for (QDirIterator it(QStringLiteral(":/pictures")); it.hasNext();) embedded.insert(it.next());
   QSet<QString> named;
-  for (const Picture& picture : kPictures) named.insert(QString::fromUtf8(picture.name));
+  for (const Picture& picture : kPictures) {
+    named.insert(QString::fromUtf8(picture.name));
+    if (picture.kind != Kind::Ico256) named.insert(DoubleSizeName(picture));
+  }
   EXPECT_EQ(embedded, named);
 }
 
@@ -108,14 +123,51 @@ TEST_P(PictureTest, LoadsAtItsSizeInItsFormat) {
   }
 }
 
-INSTANTIATE_TEST_SUITE_P(Pictures, PictureTest, ::testing::ValuesIn(kPictures),
-                         [](const ::testing::TestParamInfo<Picture>& info) {
-                           std::string name = info.param.name + std::string(":/pictures/").size();
-                           for (char& c : name) {
-                             if (c == '.' || c == '_') c = 'X';
-                           }
-                           return name;
-                         });
+// The drawing at twice the size is the same picture: halved, it differs from
+// the 1x picture only by the finer edges of its text and curves.
+class DoubleSizeTest : public ::testing::TestWithParam<Picture> {};
+
+TEST_P(DoubleSizeTest, IsThePictureAtTwiceTheSize) {
+  const Picture& picture = GetParam();
+  const QImage twice(DoubleSizeName(picture));
+  ASSERT_FALSE(twice.isNull());
+  EXPECT_EQ(twice.size(), QSize(2 * picture.width, 2 * picture.height));
+  EXPECT_EQ(twice.devicePixelRatio(), 2.0) << "Qt reads the ratio from the name";
+  if (picture.kind == Kind::Png256) {
+    EXPECT_EQ(twice.format(), QImage::Format_Indexed8);
+  }
+
+  const QImage once = QImage(QString::fromUtf8(picture.name)).convertToFormat(QImage::Format_RGB32);
+  const QImage halved = twice.convertToFormat(QImage::Format_RGB32)
+                            .scaled(once.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+  double difference = 0;
+  for (int y = 0; y < once.height(); ++y) {
+    for (int x = 0; x < once.width(); ++x) {
+      const QRgb a = once.pixel(x, y), b = halved.pixel(x, y);
+      difference += std::abs(qRed(a) - qRed(b)) + std::abs(qGreen(a) - qGreen(b)) + std::abs(qBlue(a) - qBlue(b));
+    }
+  }
+  EXPECT_LT(difference / (3.0 * once.width() * once.height()), 12.0) << "mean difference per channel";
+}
+
+std::string TestName(const ::testing::TestParamInfo<Picture>& info) {
+  std::string name = info.param.name + std::string(":/pictures/").size();
+  for (char& c : name) {
+    if (c == '.' || c == '_') c = 'X';
+  }
+  return name;
+}
+
+std::vector<Picture> PicturesWithADoubleSize() {
+  std::vector<Picture> pictures;
+  for (const Picture& picture : kPictures) {
+    if (picture.kind != Kind::Ico256) pictures.push_back(picture);
+  }
+  return pictures;
+}
+
+INSTANTIATE_TEST_SUITE_P(Pictures, PictureTest, ::testing::ValuesIn(kPictures), TestName);
+INSTANTIATE_TEST_SUITE_P(Pictures, DoubleSizeTest, ::testing::ValuesIn(PicturesWithADoubleSize()), TestName);
 
 // The design colours are 0x00BBGGRR; a picture of a code set or a check box
 // shares its back colour with the control and with the input box.
