@@ -43,10 +43,30 @@ TEST(Pipeline, CodeSet2IgnoresComplexLigatures) {
   }
 }
 
+// Tah's alternative initial and medial forms: on the text-box path code set
+// 3 alone takes them; typed text always carries them.
 TEST(Pipeline, CodeSet3TahDependsOnPath) {
-  EXPECT_EQ(Show(Convert(U8("طب"), CodeSet::K3, false)), "32 75 249 32");
-  EXPECT_EQ(Show(Convert(U8("طب"), CodeSet::K1, false)), "32 75 127 32");
-  EXPECT_EQ(Show(Convert(U"\u00A2L", CodeSet::K1, false, true, kKb)), "32 75 249 32");
+  struct Case {
+    String text;
+    CodeSet codeSet;
+    InputPath path;
+    const char* expected;
+  };
+  const Case cases[] = {
+      {U8("طب"), CodeSet::K3, kTb, "32 75 249 32"},
+      {U8("بطب"), CodeSet::K3, kTb, "32 75 250 73 32"},
+      {U8("طب"), CodeSet::K1, kTb, "32 75 127 32"},
+      {U8("بطب"), CodeSet::K1, kTb, "32 75 241 73 32"},
+      {U8("طب"), CodeSet::K4, kTb, "32 75 127 32"},
+      {U8("بطب"), CodeSet::K4, kTb, "32 75 241 73 32"},
+      {U8("طب"), CodeSet::K2, kTb, "32 70 39 32"},
+      {U8("بطب"), CodeSet::K2, kTb, "32 70 39 102 32"},
+      {U"\u00A2L", CodeSet::K1, kKb, "32 75 249 32"},
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(Show(Convert(c.text, c.codeSet, false, true, c.path)), c.expected)
+        << Utf8FromString(c.text) << " K" << int(c.codeSet);
+  }
 }
 
 TEST(Pipeline, BadInputNeverCrashesAndKeepsForeignCharacters) {
