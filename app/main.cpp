@@ -39,8 +39,7 @@ int main(int argc, char** argv) {
   std::unique_ptr<kovrim::vb::ProgramStarter> starter = kovrim::vb::MakeDesktopProgramStarter();
 
   kovrim::Form1 form1(*clipboard, *fonts, *starter);
-  form1.Form_Load();
-  form1.form.ShowCentred();
+  form1.form.ShowCentred();  // raises the window's Load first
   const int exitCode = QApplication::exec();
   // The last codes stay on the clipboard after the program has gone.
   kovrim::vb::KeepClipboardAfterExit();

@@ -130,8 +130,11 @@ class Form : public Container {
   void SetClientSize(int widthTwips, int heightTwips);
   void SetIcon(const PictureName& picture);  // also the application's icon
   void ApplyTabOrder();  // orders focus by the children's TabIndex
+  // Raises Load unless the window has been loaded; showing the window, by
+  // ShowCentred or SetVisible, loads it first.
+  void LoadWindow();
   void ShowCentred();    // shows the window in the centre of the screen
-  Handler Load;          // raised by the owner once, before the window is shown
+  Handler Load;          // raised once, before the window is first shown
   Handler Unload;        // the window was closed by the user
 
  private:

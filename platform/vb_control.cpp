@@ -390,6 +390,8 @@ void Container::SetStackingOrder(const std::vector<Control*>& frontToBack) {
 struct Form::Impl : QObject {
   explicit Impl(Form* form) : form_(form) {}
   bool eventFilter(QObject*, QEvent* event) override {
+    // The show event comes before the window is mapped.
+    if (event->type() == QEvent::Show) form_->LoadWindow();
     if (event->type() == QEvent::Close && !g_ending && form_->Unload) {
       Handler h = form_->Unload;
       h();
@@ -398,6 +400,7 @@ struct Form::Impl : QObject {
   }
   Form* form_;
   String caption;
+  bool loaded = false;
 };
 
 Form::Form() : Container(nullptr, new QWidget(nullptr)), impl_(std::make_unique<Impl>(this)) {
@@ -449,7 +452,17 @@ void Form::ApplyTabOrder() {
   for (size_t i = 1; i < all.size(); ++i) QWidget::setTabOrder(all[i - 1]->Widget(), all[i]->Widget());
 }
 
+void Form::LoadWindow() {
+  if (impl_->loaded) return;
+  impl_->loaded = true;
+  if (Load) {
+    Handler h = Load;
+    h();
+  }
+}
+
 void Form::ShowCentred() {
+  LoadWindow();  // before the centre is taken: Load may resize the window
   QWidget* w = Widget();
   if (QScreen* screen = w->screen() ? w->screen() : QGuiApplication::primaryScreen()) {
     const QRect area = screen->availableGeometry();

@@ -25,7 +25,8 @@ inline constexpr int kImage0FullWidth = 6855;   // the whole chart, for code set
 class Form1 {
  public:
   // Creates the window and its controls with their design values and
-  // connects every control's events.  Form_Load is left to the caller.
+  // connects every control's events.  The window raises Load, and so
+  // Form_Load, when it is first shown or loaded.
   Form1(vb::Clipboard& clipboard, vb::FontList& fonts, vb::ProgramStarter& starter);
   Form1(const Form1&) = delete;
   Form1& operator=(const Form1&) = delete;

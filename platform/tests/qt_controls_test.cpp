@@ -15,6 +15,7 @@
 #include <QScrollBar>
 #include <QTest>
 #include <QWheelEvent>
+#include <QWindow>
 #include <functional>
 #include <string>
 #include <vector>
@@ -73,6 +74,37 @@ class ControlsTest : public ::testing::Test {
 
 // One step after the other, each with the events it must raise and nothing
 // else.
+// Load is raised once, before the window is first shown, however it is
+// shown; a window loaded before it is shown is not loaded again.
+TEST(FormLoad, RaisedOnceBeforeTheWindowIsFirstShown) {
+  const std::vector<std::function<void(Form&)>> shows = {
+      [](Form& form) { form.ShowCentred(); },
+      [](Form& form) { form.SetVisible(true); },
+      [](Form& form) {
+        form.LoadWindow();
+        form.ShowCentred();
+      },
+  };
+  for (size_t i = 0; i < shows.size(); ++i) {
+    SCOPED_TRACE(i);
+    Form form;
+    std::vector<bool> loads;  // whether the window was on the screen at each Load
+    form.Load = [&] {
+      const QWindow* window = form.Widget()->windowHandle();
+      loads.push_back(window != nullptr && window->isVisible());
+    };
+    form.SetClientSize(3000, 2000);
+    EXPECT_TRUE(loads.empty());
+    shows[i](form);
+    EXPECT_TRUE(form.Widget()->isVisible());
+    EXPECT_EQ(loads, std::vector<bool>{false});
+    form.SetVisible(false);
+    form.ShowCentred();
+    form.LoadWindow();
+    EXPECT_EQ(loads, std::vector<bool>{false});
+  }
+}
+
 TEST_F(ControlsTest, AssignmentRaisesOnlyOnAChange) {
   struct Step {
     const char* name;

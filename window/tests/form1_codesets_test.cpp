@@ -107,7 +107,7 @@ TEST(Form1NoMcsFonts, McsButtonLeavesTheFontAndFieldAlone) {
   vb::testing::FakeFontList fonts({U"K1 PELNAR NEW 001", U"MCS Clocks"});
   vb::testing::RecordingProgramStarter starter;
   Form1 f(clipboard, fonts, starter);
-  f.Form_Load();
+  f.form.LoadWindow();
   f.Command4.ClickByUser();
   EXPECT_EQ(f.Combo2.ListCount(), 0);
   EXPECT_EQ(f.Text2.FontName(), U"K1 PELNAR NEW 001");

@@ -29,6 +29,9 @@ TEST_F(Form1StartUp, ConvertsTheUsageNotesOnceAndRaisesNoClickOrChange) {
   EXPECT_TRUE(f.Image3.Visible());
   EXPECT_FALSE(f.Image4.Visible());
   EXPECT_EQ(f.Text1.Text(), kNotes);
+  f.form.ShowCentred();  // loaded already: no second start-up
+  EXPECT_EQ(Conversions(), 1);
+  EXPECT_EQ(f.Combo1.ListCount(), 2);
 }
 
 TEST_F(Form1StartUp, ListsFontsByExactPrefixInPlatformOrder) {
@@ -66,7 +69,7 @@ TEST(Form1NoFonts, StartsWithEmptyListsAndTheDefaultNames) {
   vb::testing::FakeFontList fonts;
   vb::testing::RecordingProgramStarter starter;
   Form1 f(clipboard, fonts, starter);
-  f.Form_Load();
+  f.form.LoadWindow();
   EXPECT_EQ(f.Combo1.ListCount(), 0);
   EXPECT_EQ(f.Combo2.ListCount(), 0);
   EXPECT_EQ(f.Combo2.Text(), U"K3 PELNAR 003");

@@ -29,7 +29,7 @@ class StartedForm1 : public ::testing::Test {
  protected:
   explicit StartedForm1(std::vector<String> fontNames = {}) : fonts(std::move(fontNames)) {}
 
-  void SetUp() override { f.Form_Load(); }
+  void SetUp() override { f.form.LoadWindow(); }
 
   // Conversions run so far: each one puts its codes on the clipboard once.
   int Conversions() const {
