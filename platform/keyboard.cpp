@@ -275,7 +275,7 @@ bool PlatformGivesX11KeyCodes() {
 }
 
 KeyStroke Translate(int qtKey, KeyModifiers modifiers, std::uint32_t x11, const String& text,
-                    const KeyboardLayout* layout, int group) {
+                    const KeyboardLayout* layout, int group, String* typed = nullptr) {
   KeyStroke stroke;
   if (modifiers.keypad) {
     stroke.keyCode = KeypadCode(qtKey, x11);
@@ -295,8 +295,10 @@ KeyStroke Translate(int qtKey, KeyModifiers modifiers, std::uint32_t x11, const 
     // that level is unknown and the text may be the plain character.
     const KeyboardLayout::KeyLevels* key = layout ? layout->Key(x11, group) : nullptr;
     if (key != nullptr) {
-      if (const char32_t c = (*key)[modifiers.shift ? KeyboardLayout::kAltGrShifted : KeyboardLayout::kAltGr])
+      if (const char32_t c = (*key)[modifiers.shift ? KeyboardLayout::kAltGrShifted : KeyboardLayout::kAltGr]) {
         AppendTyped(stroke.keyAscii, c);
+        if (typed) typed->push_back(c);
+      }
     }
     return stroke;
   }
@@ -304,15 +306,80 @@ KeyStroke Translate(int qtKey, KeyModifiers modifiers, std::uint32_t x11, const 
     // Alt with a key types nothing; Ctrl types a control code or nothing,
     // on every layout alike.
     if (ctrl) {
-      if (const int c = ControlCharacter(stroke.keyCode)) stroke.keyAscii.push_back(c);
+      if (const int c = ControlCharacter(stroke.keyCode)) {
+        stroke.keyAscii.push_back(c);
+        if (typed) typed->push_back(static_cast<char32_t>(c));
+      }
     }
     return stroke;
   }
   for (char32_t c : text) AppendTyped(stroke.keyAscii, c);
+  if (typed) *typed = text;
   if (text.empty()) {
-    if (const int c = CharacterOfKey(stroke.keyCode)) stroke.keyAscii.push_back(c);
+    if (const int c = CharacterOfKey(stroke.keyCode)) {
+      stroke.keyAscii.push_back(c);
+      if (typed) typed->push_back(static_cast<char32_t>(c));
+    }
   }
   return stroke;
+}
+
+struct DeadAccent {
+  int qtKey;
+  char32_t combining;
+  char32_t spacing;
+  char32_t quote;  // the ASCII quote a layout may type for it instead
+};
+
+constexpr DeadAccent kDeadAccents[] = {
+    {Qt::Key_Dead_Grave, 0x300, U'`', 0},       {Qt::Key_Dead_Acute, 0x301, 0xB4, U'\''},
+    {Qt::Key_Dead_Circumflex, 0x302, U'^', 0},  {Qt::Key_Dead_Tilde, 0x303, U'~', 0},
+    {Qt::Key_Dead_Macron, 0x304, 0xAF, 0},      {Qt::Key_Dead_Breve, 0x306, 0x2D8, 0},
+    {Qt::Key_Dead_Abovedot, 0x307, 0x2D9, 0},   {Qt::Key_Dead_Diaeresis, 0x308, 0xA8, U'"'},
+    {Qt::Key_Dead_Abovering, 0x30A, 0x2DA, 0},  {Qt::Key_Dead_Doubleacute, 0x30B, 0x2DD, 0},
+    {Qt::Key_Dead_Caron, 0x30C, 0x2C7, 0},      {Qt::Key_Dead_Cedilla, 0x327, 0xB8, 0},
+    {Qt::Key_Dead_Ogonek, 0x328, 0x2DB, 0},
+};
+
+const DeadAccent* DeadAccentOf(int qtKey) {
+  for (const DeadAccent& d : kDeadAccents)
+    if (d.qtKey == qtKey) return &d;
+  return nullptr;
+}
+
+// Whether c and the combining mark make one precomposed character.
+bool Combines(char32_t c, char32_t combining) {
+  const char32_t pair[] = {c, combining};
+  return QString::fromUcs4(pair, 2).normalized(QString::NormalizationForm_C).size() == 1;
+}
+
+struct KeyArgs {
+  int qtKey;
+  KeyModifiers modifiers;
+  std::uint32_t x11;
+  String text;
+  const KeyboardLayout* layout;
+  int group;
+};
+
+KeyArgs ArgsOf(const QKeyEvent& event, bool x11KeyCodes) {
+  const Qt::KeyboardModifiers m = event.modifiers();
+  KeyArgs args{event.key(),
+               {m.testFlag(Qt::ShiftModifier), m.testFlag(Qt::ControlModifier), m.testFlag(Qt::AltModifier),
+                m.testFlag(Qt::KeypadModifier), m.testFlag(Qt::GroupSwitchModifier)},
+               x11KeyCodes ? event.nativeScanCode() : 0,
+               FromQString(event.text()),
+               nullptr,
+               0};
+  if (args.x11 != 0) {
+    const X11KeyContext context = X11KeyContextOf(event);
+    if (context.layout != nullptr) {
+      args.modifiers.altGr = context.altGr;
+      args.layout = context.layout;
+      args.group = context.group;
+    }
+  }
+  return args;
 }
 
 }  // namespace
@@ -330,20 +397,45 @@ KeyStroke TranslateKey(int qtKey, KeyModifiers modifiers, std::uint32_t nativeSc
 KeyStroke TranslateKeyEvent(const QKeyEvent& event) { return TranslateKeyEvent(event, PlatformGivesX11KeyCodes()); }
 
 KeyStroke TranslateKeyEvent(const QKeyEvent& event, bool x11KeyCodes) {
-  const Qt::KeyboardModifiers m = event.modifiers();
-  KeyModifiers modifiers{m.testFlag(Qt::ShiftModifier), m.testFlag(Qt::ControlModifier),
-                         m.testFlag(Qt::AltModifier), m.testFlag(Qt::KeypadModifier),
-                         m.testFlag(Qt::GroupSwitchModifier)};
-  const std::uint32_t x11 = x11KeyCodes ? event.nativeScanCode() : 0;
-  const String text = FromQString(event.text());
-  if (x11 != 0) {
-    const X11KeyContext context = X11KeyContextOf(event);
-    if (context.layout != nullptr) {
-      modifiers.altGr = context.altGr;
-      return TranslateKey(event.key(), modifiers, x11, text, *context.layout, context.group);
+  const KeyArgs a = ArgsOf(event, x11KeyCodes);
+  return Translate(a.qtKey, a.modifiers, a.x11, a.text, a.layout, a.group);
+}
+
+KeyStroke KeyTranslator::TranslateEvent(const QKeyEvent& event) {
+  const KeyArgs a = ArgsOf(event, PlatformGivesX11KeyCodes());
+  return Translate(a.qtKey, a.modifiers, a.x11, a.text, a.layout, a.group);
+}
+
+KeyStroke KeyTranslator::Translate(int qtKey, KeyModifiers modifiers, std::uint32_t x11, const String& text,
+                                   const KeyboardLayout* layout, int group) {
+  String typed;
+  KeyStroke stroke = vb::Translate(qtKey, modifiers, x11, text, layout, group, &typed);
+  const DeadAccent* dead = modifiers.ctrl || modifiers.alt ? nullptr : DeadAccentOf(qtKey);
+  if (dead != nullptr && text.empty()) {
+    char32_t spacing = dead->spacing;
+    const KeyboardLayout::KeyLevels* key = layout ? layout->Key(x11, group) : nullptr;
+    if (key != nullptr && dead->quote != 0 && !modifiers.altGr &&
+        (*key)[modifiers.shift ? KeyboardLayout::kAltGrShifted : KeyboardLayout::kAltGr] == dead->quote)
+      spacing = dead->quote;
+    if (accent_ == 0) {
+      accent_ = spacing;
+      combining_ = dead->combining;
+      return stroke;
     }
+    AppendTyped(stroke.keyAscii, accent_);
+    AppendTyped(stroke.keyAscii, spacing);
+    Reset();
+    return stroke;
   }
-  return TranslateKey(event.key(), modifiers, x11, text);
+  if (accent_ == 0 || typed.empty()) return stroke;
+  const char32_t c = typed.front();
+  if (c >= 0x20 && c != 0x7F && c != U' ' && !Combines(c, combining_)) {
+    std::vector<int> accent;
+    AppendTyped(accent, accent_);
+    stroke.keyAscii.insert(stroke.keyAscii.begin(), accent.begin(), accent.end());
+  }
+  Reset();
+  return stroke;
 }
 
 }  // namespace kovrim::vb

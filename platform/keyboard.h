@@ -62,6 +62,25 @@ KeyStroke TranslateKey(int qtKey, KeyModifiers modifiers, std::uint32_t nativeSc
 KeyStroke TranslateKey(int qtKey, KeyModifiers modifiers, std::uint32_t nativeScanCode,
                        const String& text, const KeyboardLayout& layout, int group);
 
+// Keys of a control that takes them raw, without an input method, where a
+// dead key arrives with no text: the accent waits for the next key that
+// types a character.  A letter it combines with, Space and control
+// characters type as they would alone; any other character comes after the
+// accent's spacing character (a layout with the quote on the dead key's
+// AltGr level, as US International, types the quote), and a second dead key
+// types both accents.  Keys that type nothing leave the accent waiting.
+class KeyTranslator {
+ public:
+  KeyStroke Translate(int qtKey, KeyModifiers modifiers, std::uint32_t nativeScanCode, const String& text,
+                      const KeyboardLayout* layout = nullptr, int group = 0);
+  KeyStroke TranslateEvent(const QKeyEvent& event);
+  void Reset() { accent_ = combining_ = 0; }
+
+ private:
+  char32_t accent_ = 0;     // the spacing character of the waiting accent
+  char32_t combining_ = 0;  // its combining mark
+};
+
 // The same for a Qt key event; the key position is read on the X11 and
 // Wayland platforms, whose native scan codes are X11 key codes, and the
 // keymap, group and AltGr state on X11.

@@ -189,6 +189,7 @@ struct PictureBox::Impl : ClickFilter {
   Impl(PictureBox* box, PictureWidget* w) : ClickFilter(&box->Click), box_(box), widget(w) {}
 
   bool eventFilter(QObject* watched, QEvent* event) override {
+    if (event->type() == QEvent::FocusOut) keys.Reset();  // an accent waits in the box that has the keys
     if (event->type() != QEvent::KeyPress) return ClickFilter::eventFilter(watched, event);
     auto* key = static_cast<QKeyEvent*>(event);
     // Tab moves the focus on, as from any other control.
@@ -197,7 +198,7 @@ struct PictureBox::Impl : ClickFilter {
       return false;
     // Every key press, auto-repeat included: KeyDown, then one KeyPress per
     // typed character that Windows-1256 can hold.
-    const KeyStroke k = TranslateKeyEvent(*key);
+    const KeyStroke k = keys.TranslateEvent(*key);
     if (box_->KeyDown) {
       KeyHandler h = box_->KeyDown;
       h(k.keyCode, k.shift);
@@ -220,6 +221,7 @@ struct PictureBox::Impl : ClickFilter {
 
   PictureBox* box_;
   PictureWidget* widget;
+  KeyTranslator keys;  // the box takes raw keys: dead keys wait here
   bool autoSize = false;
 };
 

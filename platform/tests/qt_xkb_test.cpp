@@ -93,6 +93,9 @@ TEST(TranslateKey, LetterKeysFollowTheLatinLayout) {
       {"AZERTY and Arabic, Arabic active: the M key", "fr,ara", 1, 47, kNone, 0x0643, "ك", 77, 0, {223}},
       {"AZERTY and Arabic, Arabic active: the comma key", "fr,ara", 1, 58, kNone, 0x0629, "ة", 188, 0, {201}},
       {"AZERTY and Arabic, AZERTY active: the Q key", "fr,ara", 0, 38, kNone, Qt::Key_Q, "q", 81, 0, {113}},
+      // With two Latin layouts the active one names the keys without letters.
+      {"US and AZERTY, AZERTY active: the comma key", "us,fr", 1, 58, kNone, Qt::Key_Comma, ",", 188, 0, {44}},
+      {"AZERTY and US, US active: the ; key", "fr,us", 1, 47, kNone, Qt::Key_Semicolon, ";", 186, 0, {59}},
       {"AZERTY digit row keeps its codes", "fr", 0, 10, kNone, Qt::Key_Ampersand, "&", 49, 0, {38}},
       {"AZERTY Shift+1", "fr", 0, 10, kShift, Qt::Key_1, "1", 49, 1, {49}},
       {"AZERTY keypad 7", "fr", 0, 79, kPad, Qt::Key_7, "7", 103, 0, {55}},
@@ -123,6 +126,47 @@ TEST(TranslateKey, AltGrIsCtrlAltAndTypesItsOwnLevel) {
       {"AltGr with keypad 7", "de", 0, 79, {.keypad = true, .altGr = true}, Qt::Key_7, "7", 103, 6, {}},
   };
   for (const LayoutCase& c : cases) Check(c);
+}
+
+// Raw keys with a dead key first: what the key after it gives.
+TEST(KeyTranslator, DeadKeysThatDoNotCombineTypeTheirAccent) {
+  static const auto usIntl = LayoutFromNames("evdev", "pc105", "us", "intl");
+  ASSERT_TRUE(usIntl);
+  struct Key {
+    std::uint32_t x11;
+    KeyModifiers modifiers;
+    int qtKey;
+    const char* text;
+  };
+  const Key acute{48, kNone, Qt::Key_Dead_Acute, ""};  // US International
+  const Key deAcute{21, kNone, Qt::Key_Dead_Acute, ""};
+  const Key deGrave{21, kShift, Qt::Key_Dead_Grave, ""};
+  const Key comma{59, kNone, Qt::Key_Comma, ","};
+  const Key shift{50, kShift, Qt::Key_Shift, ""};
+  const struct {
+    const char* name;
+    const KeyboardLayout* layout;
+    std::vector<Key> keys;
+    std::vector<int> last;  // the last key's KeyPress codes
+  } cases[] = {
+      {"US International: acute, comma", usIntl.get(), {acute, comma}, {39, 44}},
+      {"US International: acute, e", usIntl.get(), {acute, {26, kNone, Qt::Key_E, "e"}}, {101}},
+      {"US International: acute, Space", usIntl.get(), {acute, {65, kNone, Qt::Key_Space, " "}}, {32}},
+      {"US International: acute, 1", usIntl.get(), {acute, {10, kNone, Qt::Key_1, "1"}}, {39, 49}},
+      {"German: acute, comma", &Layout("de"), {deAcute, comma}, {180, 44}},
+      {"German: grave, comma", &Layout("de"), {deGrave, comma}, {96, 44}},
+      {"German: grave, Shift, comma", &Layout("de"), {deGrave, shift, comma}, {96, 44}},
+      {"German: grave twice", &Layout("de"), {deGrave, deGrave}, {96, 96}},
+      {"German: grave, comma, comma", &Layout("de"), {deGrave, comma, comma}, {44}},
+      {"German: the dead key alone", &Layout("de"), {deGrave}, {}},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    KeyTranslator keys;
+    KeyStroke k;
+    for (const Key& key : c.keys) k = keys.Translate(key.qtKey, key.modifiers, key.x11, StringFromUtf8(key.text), c.layout, 0);
+    EXPECT_EQ(k.keyAscii, c.last);
+  }
 }
 
 }  // namespace
