@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <memory>
 
 #include "platform/clipboard_keeper.h"
@@ -10,6 +11,14 @@
 #include "window/form1.h"
 
 namespace {
+
+// The X display named by Qt's -display option (also written --display),
+// or nothing.
+const char* DisplayArgument(int argc, char** argv) {
+  for (int i = 1; i + 1 < argc; ++i)
+    if (std::strcmp(argv[i], "-display") == 0 || std::strcmp(argv[i], "--display") == 0) return argv[i + 1];
+  return nullptr;
+}
 
 bool HasDisplay() {
   auto set = [](const char* name) {
@@ -23,6 +32,9 @@ bool HasDisplay() {
 }  // namespace
 
 int main(int argc, char** argv) {
+  // The display the program runs on is the one of its -display option; the
+  // processes it starts, the clipboard keeper among them, inherit it.
+  if (const char* display = DisplayArgument(argc, argv)) ::setenv("DISPLAY", display, 1);
   // Without a display Qt would abort with a long plugin message; say it in
   // one line instead.
   if (!HasDisplay()) {

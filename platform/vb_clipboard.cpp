@@ -9,6 +9,7 @@
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QMimeData>
+#include <QVariant>
 #include <QPointer>
 #include <QSocketNotifier>
 #include <QTimer>
@@ -37,7 +38,7 @@ namespace kovrim::vb {
 namespace {
 
 // What this program last put on the clipboard, while the clipboard keeps it.
-QPointer<QMimeData> g_lastText;
+QPointer<const QMimeData> g_lastText;
 
 class SystemClipboard : public Clipboard {
  public:
@@ -112,7 +113,21 @@ constexpr std::array<int, 3> kQuitSignals = {SIGTERM, SIGHUP, SIGINT};
 
 }  // namespace
 
-std::unique_ptr<Clipboard> MakeSystemClipboard() { return std::make_unique<SystemClipboard>(); }
+std::unique_ptr<Clipboard> MakeSystemClipboard() {
+  // Whatever the program puts on the clipboard, by any route (the text
+  // boxes' Copy goes to QClipboard directly), is what it hands on at its end.
+  if (qobject_cast<QGuiApplication*>(QCoreApplication::instance())) {
+    QClipboard* clipboard = QGuiApplication::clipboard();
+    if (!clipboard->property("kovrimFollowed").toBool()) {
+      clipboard->setProperty("kovrimFollowed", true);
+      QObject::connect(clipboard, &QClipboard::changed, clipboard, [clipboard](QClipboard::Mode mode) {
+        if (mode == QClipboard::Clipboard && clipboard->ownsClipboard())
+          g_lastText = clipboard->mimeData(QClipboard::Clipboard);
+      });
+    }
+  }
+  return std::make_unique<SystemClipboard>();
+}
 
 QMimeData* SetClipboardText(const QString& text) {
   auto* data = new QMimeData;
@@ -221,7 +236,7 @@ KeeperHandOff StartClipboardKeeper(const QString& keeperPath, const QString& tex
 KeeperHandOff KeepClipboardAfterExit() {
   if (!qobject_cast<QGuiApplication*>(QCoreApplication::instance()) || QGuiApplication::platformName() != u"xcb")
     return KeeperHandOff::NotNeeded;
-  // Only the program's own last text, and only while the display still
+  // Only what the program last put on the clipboard, and only while the display still
   // names the program as the owner: a text someone else copied since must
   // never be overwritten by an old one.
   const QMimeData* own = g_lastText.data();
