@@ -16,6 +16,7 @@
 #include <csignal>
 #include <fcntl.h>
 #include <thread>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include <gtest/gtest.h>
@@ -185,7 +186,9 @@ TEST_F(FakeKeeper, GetsTheTextDetachedAndIsWaitedFor) {
 // fails, no later than the wait allows, and the program goes on.
 TEST_F(FakeKeeper, FailsWithinTheWait) {
   const QString ends = Write("ends", "exit 0\n");
-  const QString lingers = Write("lingers", "sleep 5\n");
+  // It leaves its process id, then becomes the sleep: one process, which the
+  // test ends with its session.
+  const QString lingers = Write("lingers", "echo $$ > \"$(dirname \"$0\")/lingering\"\nexec sleep 5\n");
   QFile plain(Path("plain"));
   ASSERT_TRUE(plain.open(QIODevice::WriteOnly));
   plain.close();
@@ -210,6 +213,12 @@ TEST_F(FakeKeeper, FailsWithinTheWait) {
     EXPECT_GE(clock.elapsed(), c.atLeast);
     EXPECT_LT(clock.elapsed(), c.below);
   }
+  ASSERT_TRUE(Exists("lingering"));
+  const pid_t lingering = static_cast<pid_t>(Read("lingering").trimmed().toInt());
+  ASSERT_GT(lingering, 0);
+  EXPECT_EQ(::kill(-lingering, SIGKILL), 0);
+  int status = 0;
+  EXPECT_EQ(::waitpid(lingering, &status, 0), lingering);
 }
 
 // Only the X11 clipboard needs a keeper; the offscreen tests never start one.
