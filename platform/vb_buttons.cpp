@@ -11,6 +11,7 @@
 #include "platform/qt_picture.h"
 #include "platform/qt_text.h"
 #include "platform/vb.h"
+#include "platform/vb_event.h"
 
 namespace kovrim::vb {
 
@@ -125,10 +126,7 @@ void CheckBox::SetValue(int value) {
   if (value == impl_->value) return;
   impl_->value = value;
   impl_->look.Update(value == 1);
-  if (Click) {
-    Handler h = Click;
-    h();
-  }
+  RaiseEvent(Click);
 }
 
 String CheckBox::Caption() const { return impl_->caption; }
@@ -187,10 +185,7 @@ void OptionButton::SetValue(bool value) {
   }
   impl_->value = value;
   impl_->look.Update(value);
-  if (value && Click) {
-    Handler h = Click;
-    h();
-  }
+  if (value) RaiseEvent(Click);
 }
 
 int OptionButton::Style() const { return impl_->look.style; }
@@ -245,10 +240,7 @@ void CommandButton::SetPicture(const PictureName& picture) {
 }
 
 void CommandButton::ClickByUser() {
-  if (Clickable(*this) && Click) {
-    Handler h = Click;
-    h();
-  }
+  if (Clickable(*this)) RaiseEvent(Click);
 }
 
 }  // namespace kovrim::vb

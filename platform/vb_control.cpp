@@ -22,6 +22,7 @@
 #include "platform/qt_picture.h"
 #include "platform/qt_text.h"
 #include "platform/vb.h"
+#include "platform/vb_event.h"
 
 namespace kovrim::vb {
 
@@ -124,10 +125,7 @@ class MouseMoveFilter : public QObject {
     if (event->type() == QEvent::MouseMove) {
       Control* c = owner_;
       while (c && !c->Widget()->isEnabled()) c = c->Parent();
-      if (c && c->MouseMove) {
-        Handler h = c->MouseMove;
-        h();
-      }
+      if (c) RaiseEvent(c->MouseMove);
     }
     return false;
   }
@@ -392,10 +390,7 @@ struct Form::Impl : QObject {
   bool eventFilter(QObject*, QEvent* event) override {
     // The show event comes before the window is mapped.
     if (event->type() == QEvent::Show) form_->LoadWindow();
-    if (event->type() == QEvent::Close && !g_ending && form_->Unload) {
-      Handler h = form_->Unload;
-      h();
-    }
+    if (event->type() == QEvent::Close && !g_ending) RaiseEvent(form_->Unload);
     return false;
   }
   Form* form_;
@@ -455,10 +450,7 @@ void Form::ApplyTabOrder() {
 void Form::LoadWindow() {
   if (impl_->loaded) return;
   impl_->loaded = true;
-  if (Load) {
-    Handler h = Load;
-    h();
-  }
+  RaiseEvent(Load);
 }
 
 void Form::ShowCentred() {

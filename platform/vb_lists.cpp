@@ -13,6 +13,7 @@
 #include "platform/qt_paste.h"
 #include "platform/qt_text.h"
 #include "platform/vb.h"
+#include "platform/vb_event.h"
 
 namespace kovrim::vb {
 
@@ -113,10 +114,7 @@ ComboBox::ComboBox(Container* parent)
   // code.
   QObject::connect(impl_->combo, &QComboBox::activated, impl_.get(), [this](int) {
     if (impl_->combo->FieldFinishing()) return;
-    if (Click) {
-      Handler h = Click;
-      h();
-    }
+    RaiseEvent(Click);
   });
 }
 
@@ -149,10 +147,7 @@ void ComboBox::PickByUser(int index) {
   if (!Enabled() || !Visible() || index < 0 || index >= ListCount()) return;
   impl_->combo->setCurrentIndex(index);
   impl_->combo->setEditText(impl_->combo->itemText(index));
-  if (Click) {
-    Handler h = Click;
-    h();
-  }
+  RaiseEvent(Click);
 }
 
 // VScrollBar.  Min lies at the top and the up arrow moves towards it, also
@@ -233,10 +228,7 @@ void VScrollBar::SetValue(int value) {
   }
   impl_->value = value;
   impl_->Sync();
-  if (Change) {
-    Handler h = Change;
-    h();
-  }
+  RaiseEvent(Change);
 }
 
 }  // namespace kovrim::vb

@@ -13,6 +13,7 @@
 #include "platform/keyboard.h"
 #include "platform/qt_picture.h"
 #include "platform/vb.h"
+#include "platform/vb_event.h"
 
 namespace kovrim::vb {
 
@@ -168,9 +169,8 @@ class ClickFilter : public QObject {
                static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
       if (skip_) {
         skip_ = false;
-      } else if (*click_) {
-        Handler h = *click_;
-        h();
+      } else {
+        RaiseEvent(*click_);
       }
     }
     return false;
@@ -199,16 +199,8 @@ struct PictureBox::Impl : ClickFilter {
     // Every key press, auto-repeat included: KeyDown, then one KeyPress per
     // typed character that Windows-1256 can hold.
     const KeyStroke k = keys.TranslateEvent(*key);
-    if (box_->KeyDown) {
-      KeyHandler h = box_->KeyDown;
-      h(k.keyCode, k.shift);
-    }
-    for (int ascii : k.keyAscii) {
-      if (box_->KeyPress) {
-        KeyPressHandler h = box_->KeyPress;
-        h(ascii);
-      }
-    }
+    RaiseEvent(box_->KeyDown, k.keyCode, k.shift);
+    for (int ascii : k.keyAscii) RaiseEvent(box_->KeyPress, ascii);
     return true;  // taken here, not passed on to the container
   }
 

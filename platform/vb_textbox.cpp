@@ -38,6 +38,7 @@
 #include "platform/keyboard.h"
 #include "platform/qt_paste.h"
 #include "platform/vb.h"
+#include "platform/vb_event.h"
 
 namespace kovrim::vb {
 
@@ -449,12 +450,7 @@ struct TextBox::Impl : QObject {
     Settle(changed);
   }
 
-  void RaiseChange() {
-    if (box_->Change) {
-      Handler h = box_->Change;
-      h();
-    }
-  }
+  void RaiseChange() { RaiseEvent(box_->Change); }
 
   // --- the user's edits --------------------------------------------------
 
@@ -631,8 +627,7 @@ struct TextBox::Impl : QObject {
         auto* key = static_cast<QKeyEvent*>(event);
         if (box_->KeyDown) {
           const KeyStroke k = TranslateKeyEvent(*key);
-          KeyHandler h = box_->KeyDown;
-          h(k.keyCode, k.shift);
+          RaiseEvent(box_->KeyDown, k.keyCode, k.shift);
         }
         if (key->matches(QKeySequence::Undo)) {
           DoUndo();
@@ -658,19 +653,15 @@ struct TextBox::Impl : QObject {
       case QEvent::MouseButtonDblClick:
         if (static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
           skipClick = true;  // the release that ends a double click is no click
-          if (box_->DblClick) {
-            Handler h = box_->DblClick;
-            h();
-          }
+          RaiseEvent(box_->DblClick);
         }
         return false;
       case QEvent::MouseButtonRelease:
         if (static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
           if (skipClick) {
             skipClick = false;
-          } else if (box_->Click) {
-            Handler h = box_->Click;
-            h();
+          } else {
+            RaiseEvent(box_->Click);
           }
         }
         return false;
@@ -741,10 +732,7 @@ void TextBox::SetText(const String& text) {
     d.Replace(int(head), int(n - tail), text.substr(head, m - tail - head));
     d.ToStart();
   }
-  if (Change) {
-    Handler h = Change;
-    h();
-  }
+  RaiseEvent(Change);
 }
 
 bool TextBox::MultiLine() const { return impl_->multiLine; }
