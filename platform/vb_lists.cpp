@@ -21,13 +21,6 @@ namespace {
 
 QWidget* ParentWidget(Container* parent) { return parent ? parent->ClientWidget() : nullptr; }
 
-// An editable combo box that tells the user's picks from the field's own
-// matching.  When its field loses the focus or takes Enter while it holds the
-// text of an entry other than the current one, QComboBox (its slot on the
-// field's QLineEdit::editingFinished) makes that entry current and emits
-// activated; that is no pick.  The field's editingFinished runs a handler
-// connected before the combo box's slot and one connected after it, so an
-// activated in between is known to come from the field.
 // The combo box's edit field.  QLineEdit's paste (Qt 6.4) asks the
 // clipboard through QClipboard::text(), which asks an owner that never
 // answers three times over, each time waiting out the clipboard's timeout;
@@ -59,6 +52,13 @@ class PasteField : public QLineEdit {
   }
 };
 
+// An editable combo box that tells the user's picks from the field's own
+// matching.  When its field loses the focus or takes Enter while it holds the
+// text of an entry other than the current one, QComboBox (its slot on the
+// field's QLineEdit::editingFinished) makes that entry current and emits
+// activated; that is no pick.  The field's editingFinished runs a handler
+// connected before the combo box's slot and one connected after it, so an
+// activated in between is known to come from the field.
 class PickingCombo : public QComboBox {
  public:
   explicit PickingCombo(QWidget* parent) : QComboBox(parent) {

@@ -282,8 +282,6 @@ TEST_F(ControlsTest, ComboLeavingTheFieldIsNoPick) {
   EXPECT_EQ(combo.ListCount(), 4);
 }
 
-// MouseMove with no button held, raised by the control under the mouse
-// (any part of it) and not passed on to its container.
 // Pasting into the edit field asks the clipboard once, and a paste without
 // text inserts nothing.
 TEST_F(ControlsTest, ComboFieldPasteAsksTheClipboardOnce) {
@@ -304,6 +302,8 @@ TEST_F(ControlsTest, ComboFieldPasteAsksTheClipboardOnce) {
   EXPECT_TRUE(log.empty());  // a paste is no pick
 }
 
+// MouseMove with no button held, raised by the control under the mouse
+// (any part of it) and not passed on to its container.
 TEST_F(ControlsTest, MouseMoveWithoutAButtonHeld) {
   form.MouseMove = [&] { log.push_back("form"); };
   text.MouseMove = [&] { log.push_back("text"); };
