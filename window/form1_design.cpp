@@ -4,6 +4,7 @@
 // design texts, check values and the selected option raises no event
 // procedure.
 #include <initializer_list>
+#include <vector>
 
 #include "assets/names.h"
 #include "assets/usage_notes.h"
@@ -83,11 +84,12 @@ void Form1::SetUpPlacement() {
   }
   form.ApplyTabOrder();
 
-  form.SetStackingOrder({&Picture5, &Picture3, &Text3, &VScroll2, &Text2, &Combo1, &Command5,
-                         &VScroll1, &Picture2, &Check3, &Picture1, &Picture22, &Command4, &Combo2,
-                         &Command2, &Check1, &Check2, &Command1, &Command3, &Text1, &Frame1,
-                         &Picture4, &Image0, &Image4, &Image3, &Image2, &Image1});
-  Frame1.SetStackingOrder({&Option4, &Option3, &Option2, &Option1, &Image5});
+  // Each container stacks its own controls in the order of the rows.
+  std::vector<vb::Control*> onForm, inFrame1;
+  for (const Placement& row : rows)
+    (row.control->Parent() == &Frame1 ? inFrame1 : onForm).push_back(row.control);
+  form.SetStackingOrder(onForm);
+  Frame1.SetStackingOrder(inFrame1);
 }
 
 void Form1::SetUpCaptionsAndTips() {
