@@ -24,7 +24,12 @@ if ((${#missing[@]})); then
 fi
 
 build=${KOVRIM_BUILD_DIR:-build}
-cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DKOVRIM_WERROR=ON >/dev/null
+# The tests build with warnings as errors, and build the artwork tool too;
+# opening the window tolerates the warnings of a newer compiler.
+strict=OFF
+if [ "${1:-test}" = test ]; then strict=ON; fi
+cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release \
+      -DKOVRIM_WERROR=$strict -DKOVRIM_ARTWORK_TOOL=$strict >/dev/null
 cmake --build "$build" --parallel
 
 case "${1:-test}" in
