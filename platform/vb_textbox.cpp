@@ -471,9 +471,8 @@ struct TextBox::Impl : QObject {
     Range r = *pending;
     pending.reset();
     const int newLength = doc_->characterCount() - 1;
-    if (r.from < 0 || r.from + r.removed > shownLength || shownLength - r.removed + r.added != newLength) {
-      r = Range{0, shownLength, newLength};
-    }
+    const bool exact = !(r.from < 0 || r.from + r.removed > shownLength || shownLength - r.removed + r.added != newLength);
+    if (!exact) r = Range{0, shownLength, newLength};
     const int grow = r.added - r.removed;
 
     // The units touched, then narrowed to what really differs.
@@ -481,11 +480,19 @@ struct TextBox::Impl : QObject {
     const int dA = DisplayStart(a), dB = Display(b);
     const QString before = Rendered(a, b);
     const QString after = DocumentText(dA, dB + grow);
+    // A U+2029 or U+2028 that the text holds itself shows as the break a
+    // user types: inside the range the document reports, it counts as
+    // replaced, so that a typed break reads as CR LF.
+    auto same = [&](qsizetype i, qsizetype j) {
+      if (before[i] != after[j]) return false;
+      if (!exact || !IsSeparator(before[i].unicode())) return true;
+      return !IsSeparator(text[size_t(TextAt(dA + int(i), false))]);
+    };
     const qsizetype common = std::min(before.size(), after.size());
     qsizetype head = 0;
-    while (head < common && before[head] == after[head]) ++head;
+    while (head < common && same(head, head)) ++head;
     qsizetype tail = 0;
-    while (tail < common - head && before[before.size() - 1 - tail] == after[after.size() - 1 - tail]) ++tail;
+    while (tail < common - head && same(before.size() - 1 - tail, after.size() - 1 - tail)) ++tail;
     const int a2 = std::max(a, TextAt(dA + int(head), false));
     const int b2 = std::min(b, TextAt(dB - int(tail), true));
     const int dA2 = DisplayStart(a2), dB2 = Display(b2);

@@ -230,6 +230,52 @@ TEST_F(TextBoxTest, VisualOrderDisplayLaysCharactersOutLeftToRight) {
   EXPECT_EQ(changes, 1);  // switching the display changes no text
 }
 
+// A line break the user types reads as CR LF, whatever it replaced: also a
+// U+2029 or U+2028 that code put into the text, which shows as a break too.
+// Separators the edit does not touch keep their form.
+TEST_F(TextBoxTest, TypedLineBreakIsCrLfWhateverItReplaces) {
+  struct Case {
+    String text;
+    int from, to;  // the selection, in display positions without marks
+    String typedEnter, typedX;
+  };
+  const Case cases[] = {
+      {U"a\u2029b", 1, 2, U"a\r\nb", U"axb"},
+      {U"a\u2028b", 1, 2, U"a\r\nb", U"axb"},
+      {U"a\r\nb", 1, 2, U"a\r\nb", U"axb"},
+      {U"a\rb", 1, 2, U"a\r\nb", U"axb"},
+      {U"a\u2029b\u2029c", 3, 4, U"a\u2029b\r\nc", U"a\u2029bxc"},
+      {U"a\u2029b", 2, 3, U"a\u2029\r\n", U"a\u2029x"},
+  };
+  for (bool visual : {false, true}) {
+    box.SetVisualOrderDisplay(visual);
+    for (const Case& c : cases) {
+      for (bool enter : {true, false}) {
+        SCOPED_TRACE(::testing::Message() << "visual " << visual << " case " << (&c - cases) << " enter " << enter);
+        box.SetText(c.text);
+        // Display positions: in visual order every line opens with a mark.
+        auto shown = [&](int p) {
+          if (!visual) return p;
+          int marks = 1;
+          for (int i = 0; i < p && i < int(c.text.size()); ++i)
+            if (c.text[size_t(i)] == U'\u2029' || c.text[size_t(i)] == U'\u2028' || c.text[size_t(i)] == U'\n') ++marks;
+          return p + marks;
+        };
+        QTextCursor cur = Editor(box)->textCursor();
+        cur.setPosition(shown(c.from));
+        cur.setPosition(shown(c.to), QTextCursor::KeepAnchor);
+        Editor(box)->setTextCursor(cur);
+        if (enter) {
+          QTest::keyClick(Editor(box), Qt::Key_Return);
+        } else {
+          QTest::keyClicks(Editor(box), "x");
+        }
+        EXPECT_EQ(Utf16FromString(box.Text()), Utf16FromString(enter ? c.typedEnter : c.typedX));
+      }
+    }
+  }
+}
+
 // What the user copies out of a box is its text, not the display form.
 TEST_F(TextBoxTest, CopyGivesTheTextNotItsDisplayForm) {
   const String text = U"a\rb\r\n\u0643\u062A\x01\U0001F600";
