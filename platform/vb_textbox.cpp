@@ -4,7 +4,7 @@
 // paragraph breaks or lose.
 //
 // The editor's document always holds the display form of the text, unit by
-// unit (see Render), so a position in one maps to a position in the other
+// unit (platform/text_display.h), so a position in one maps to a position in the other
 // from the few places where their lengths part.  A user's edit is read from
 // the range the document reports as changed: only that part is read back as
 // typed, and every character outside it keeps its exact form.  Text written
@@ -37,16 +37,13 @@
 
 #include "platform/keyboard.h"
 #include "platform/qt_paste.h"
+#include "platform/text_display.h"
 #include "platform/vb.h"
 #include "platform/vb_event.h"
 
 namespace kovrim::vb {
 
 namespace {
-
-constexpr char16_t kParagraph = 0x2029;      // a block break in the document
-constexpr char16_t kLineSeparator = 0x2028;  // Shift+Enter in the editor
-constexpr char16_t kLeftToRightOverride = 0x202D;
 
 // A paragraph this long keeps its analysed layout between paints; without
 // it every blink of the cursor and every repaint would analyse the whole
@@ -57,20 +54,6 @@ constexpr int kLongParagraph = 8192;
 // that the old text and the working copies held back to the system.
 constexpr std::size_t kLargeChange = 1 << 18;
 
-// What a single character of the text looks like in the editor.  Control
-// characters (a lone CR or LF among them) show as their pictures, the way the
-// classic box shows a box for them; the document's own markers would break
-// it and show as a replacement character.
-char32_t Shown(char32_t c) {
-  if (c < 0x20 && c != U'\t') return 0x2400 + c;
-  if (c == 0x7F) return 0x2421;
-  if (c == 0xFDD0 || c == 0xFDD1 || c == 0xFFFC || c > 0x10FFFF) return 0xFFFD;
-  return c;
-}
-
-bool IsWide(char32_t c) { return c >= 0x10000 && c <= 0x10FFFF; }
-bool IsSeparator(char32_t c) { return c == kParagraph || c == kLineSeparator; }
-
 void AppendCharacter(QString& out, char32_t c) {
   if (c > 0xFFFF) {
     out += QChar(QChar::highSurrogate(c));
@@ -80,49 +63,13 @@ void AppendCharacter(QString& out, char32_t c) {
   }
 }
 
-// The display form, unit by unit: a CR LF is one paragraph break, every
-// other character its picture (Shown).  In visual order each line starts
-// with a left-to-right override, so that nothing is reordered; `first` says
-// that the part begins the text, whose first line has its mark up front.
+// The display form as the document takes it, and back.
 QString Render(StringView text, bool visual, bool first) {
-  QString out;
-  out.reserve(qsizetype(text.size()) + 1);
-  if (visual && first) out += QChar(kLeftToRightOverride);
-  const std::size_t n = text.size();
-  for (std::size_t i = 0; i < n; ++i) {
-    const char32_t c = text[i];
-    if (c == U'\r' && i + 1 < n && text[i + 1] == U'\n') {
-      out += QChar(kParagraph);
-      ++i;
-    } else {
-      AppendCharacter(out, Shown(c));
-      if (!IsSeparator(c)) continue;
-    }
-    if (visual) out += QChar(kLeftToRightOverride);
-  }
-  return out;
+  return QString::fromStdU16String(RenderDisplay(text, visual, first));
 }
-
-// The text a part of the display stands for, as the user typed it: any line
-// break is a CR LF, and in visual order the marks are no text.
 String Parse(QStringView shown, bool visual) {
-  String out;
-  out.reserve(std::size_t(shown.size()));
-  const qsizetype n = shown.size();
-  for (qsizetype i = 0; i < n; ++i) {
-    const QChar ch = shown[i];
-    if (ch == QChar(kParagraph) || ch == QChar(kLineSeparator)) {
-      out += U"\r\n";
-    } else if (visual && ch == QChar(kLeftToRightOverride)) {
-      // a display mark
-    } else if (ch.isHighSurrogate() && i + 1 < n && shown[i + 1].isLowSurrogate()) {
-      out += QChar::surrogateToUcs4(ch, shown[i + 1]);
-      ++i;
-    } else {
-      out += char32_t(ch.unicode());
-    }
-  }
-  return out;
+  return ParseDisplay(std::u16string_view(reinterpret_cast<const char16_t*>(shown.utf16()), size_t(shown.size())),
+                      visual);
 }
 
 // Memory of a large text that went away, back to the system once the
@@ -213,9 +160,7 @@ struct TextBox::Impl : QObject {
   Editor* edit_;
   QTextDocument* doc_;
   String text;  // the model: exactly what was assigned or typed
-  // Where the display's length parts from the text's: the CR of each CR LF,
-  // each U+2028 / U+2029 and each character outside the BMP, ascending.
-  std::vector<int> breaks, separators, wide;
+  DisplayMap map;  // where the display's length parts from the text's
   int shownLength = 0;  // of the display, as last read or written
   // Display characters removed from the document since it was last filled
   // afresh: the document keeps them in its buffers until then.
@@ -249,82 +194,10 @@ struct TextBox::Impl : QObject {
 
   // --- positions ---------------------------------------------------------
 
-  static int CountBelow(const std::vector<int>& v, int limit) {
-    return int(std::lower_bound(v.begin(), v.end(), limit) - v.begin());
-  }
-  bool IsBreakAt(int m) const { return std::binary_search(breaks.begin(), breaks.end(), m); }
-  int Lead() const { return visualOrder ? 1 : 0; }
-
-  // The display position of text position m.  Inside a CR LF (between its
-  // CR and LF) it is the position after the paragraph break.
-  int Display(int m) const {
-    int d = m + Lead() + CountBelow(wide, m);
-    if (visualOrder) {
-      d += CountBelow(separators, m);  // each with its mark
-    } else {
-      d -= CountBelow(breaks, m - 1);  // each CR LF as one break
-    }
-    return d;
-  }
-  // Where a part starting at text position m starts in the display: the
-  // text's start includes the first line's mark.
-  int DisplayStart(int m) const { return m == 0 ? 0 : Display(m); }
-
-  // The text position of display position p.  A position inside a unit
-  // (a surrogate pair, a break and its mark) counts with the unit: its start,
-  // or its end with `up`.
-  int TextAt(int p, bool up) const {
-    const int n = int(text.size());
-    p = std::clamp(p, 0, Display(n));
-    if (Display(0) > p) return 0;
-    int lo = 0, hi = n;  // the last m with Display(m) <= p
-    while (lo < hi) {
-      const int mid = lo + (hi - lo + 1) / 2;
-      if (Display(mid) <= p) {
-        lo = mid;
-      } else {
-        hi = mid - 1;
-      }
-    }
-    if (Display(lo) == p) {
-      if (lo > 0 && IsBreakAt(lo - 1)) return up ? lo + 1 : lo - 1;
-      return lo;
-    }
-    return up ? lo + 1 : lo;
-  }
-
-  // The units of text[from, to) where the lengths part, for the lists.
-  void Collect(int from, int to, std::vector<int>& b, std::vector<int>& s, std::vector<int>& w) const {
-    for (int i = from; i < to; ++i) {
-      const char32_t c = text[size_t(i)];
-      if (c == U'\r' && i + 1 < int(text.size()) && text[size_t(i + 1)] == U'\n') {
-        b.push_back(i);
-        ++i;
-      } else if (IsSeparator(c)) {
-        s.push_back(i);
-      } else if (IsWide(c)) {
-        w.push_back(i);
-      }
-    }
-  }
-
-  // text[from, oldTo) has just become text[from, from + newLength): the
-  // lists follow.  Both ends lie between units.
-  void Splice(int from, int oldTo, int newLength) {
-    std::vector<int> b, s, w;
-    Collect(from, from + newLength, b, s, w);
-    const int shift = from + newLength - oldTo;
-    auto splice = [&](std::vector<int>& v, const std::vector<int>& added) {
-      const auto first = std::lower_bound(v.begin(), v.end(), from);
-      const auto last = std::lower_bound(first, v.end(), oldTo);
-      for (auto it = last; it != v.end(); ++it) *it += shift;
-      const auto at = v.erase(first, last);
-      v.insert(at, added.begin(), added.end());
-    };
-    splice(breaks, b);
-    splice(separators, s);
-    splice(wide, w);
-  }
+  int Display(int m) const { return map.Display(m, visualOrder); }
+  int DisplayStart(int m) const { return map.DisplayStart(m, visualOrder); }
+  int TextAt(int p, bool up) const { return map.TextAt(p, up, int(text.size()), visualOrder); }
+  void Splice(int from, int oldTo, int newLength) { map.Splice(text, from, oldTo, newLength); }
 
   // --- the document ------------------------------------------------------
 
@@ -343,7 +216,7 @@ struct TextBox::Impl : QObject {
       const int end = start + int(t.size());  // where its break stands
       const int s = std::max(from, start), e = std::min(to, end);
       if (e > s) out += QStringView(t).mid(s - start, e - s);
-      if (from <= end && end < to && b.next().isValid()) out += QChar(kParagraph);
+      if (from <= end && end < to && b.next().isValid()) out += QChar(kParagraphBreak);
     }
     return out;
   }
@@ -376,10 +249,7 @@ struct TextBox::Impl : QObject {
 
   // The whole text shown afresh.
   void Show() {
-    breaks.clear();
-    separators.clear();
-    wide.clear();
-    Collect(0, int(text.size()), breaks, separators, wide);
+    map.Reset(text);
     const QString shown = Rendered(0, int(text.size()));
     writing = true;
     doc_->setPlainText(shown);
@@ -397,9 +267,7 @@ struct TextBox::Impl : QObject {
   void Settle(std::size_t changed) {
     if (changed >= kLargeChange || text.size() >= kLargeChange) {
       ShrinkIfSparse(text);
-      ShrinkIfSparse(breaks);
-      ShrinkIfSparse(separators);
-      ShrinkIfSparse(wide);
+      map.Shrink(kLargeChange);
       GiveBackMemoryLater();
     }
     if (compactPending || removedSince < int(kLargeChange) || removedSince < shownLength / 2) return;
