@@ -1,8 +1,11 @@
 // kovrim-clipboard-keeper: keeps Kovrim's last clipboard text on X11 after
 // Kovrim has ended.  Kovrim starts it on its way out with the text as its
-// standard input; it takes the CLIPBOARD selection with the same text, serves
-// it like Kovrim did, and ends as soon as another program takes or clears
-// the clipboard, the display goes away or it is asked to end.  It never
+// standard input and its own clipboard window as the argument; the keeper
+// takes the CLIPBOARD selection with the same text only from that window,
+// reports its own window on its standard output, serves the text like Kovrim
+// did, and ends as soon as another program takes or clears the clipboard, the
+// display goes away or it is asked to end.  When another program has copied
+// before it could take over, it ends at once and leaves that copy alone.  It never
 // becomes part of a saved desktop session.
 #include <QClipboard>
 #include <QEventLoop>
@@ -11,6 +14,7 @@
 #include <QObject>
 #include <QPointer>
 #include <QTimer>
+#include <cstdio>
 #include <cstdlib>
 #include <fcntl.h>
 #include <unistd.h>
@@ -33,6 +37,10 @@ constexpr int kOwnerCheckMs = 5000;
 
 int main(int argc, char** argv) {
   ::alarm(kStartLimitSeconds);
+  if (argc != 2) return 2;
+  char* end = nullptr;
+  const unsigned long from = std::strtoul(argv[1], &end, 10);
+  if (end == argv[1] || *end != '\0' || from == 0 || from > 0xffffffffUL) return 2;
   const std::optional<QString> text = kovrim::vb::ReadClipboardText(STDIN_FILENO);
   if (!text) return 2;
   // Let the text file go; descriptor 0 stays taken, by /dev/null.
@@ -52,9 +60,19 @@ int main(int argc, char** argv) {
   QGuiApplication app(argc, argv);
   if (QGuiApplication::platformName() != u"xcb") return 1;
 
-  const QPointer<QMimeData> own = kovrim::vb::SetClipboardText(*text);
-  if (!kovrim::vb::ClipboardServes(own)) return 1;
+  // Too late, or no display to serve: the keeper ends at once, without the
+  // hand-off to a clipboard manager Qt would attempt on the way out.
+  const QPointer<QMimeData> own = kovrim::vb::TakeClipboardFrom(static_cast<std::uint32_t>(from), *text);
+  if (!own) ::_exit(1);
   ::alarm(0);
+  // The report, then the pipe goes: descriptor 1 stays taken, by /dev/null.
+  std::printf("%lu\n", static_cast<unsigned long>(kovrim::vb::ClipboardOwnerWindow()));
+  std::fflush(stdout);
+  const int devNullOut = ::open("/dev/null", O_WRONLY | O_CLOEXEC);
+  if (devNullOut >= 0) {
+    ::dup2(devNullOut, STDOUT_FILENO);
+    ::close(devNullOut);
+  }
 
   // Once another program has the clipboard there is nothing left to keep,
   // nor to hand to a clipboard manager: the keeper ends at once, without

@@ -10,7 +10,9 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 #include <chrono>
+#include <cstdint>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -49,17 +51,31 @@ enum class KeeperHandOff {
   Failed,     // no keeper started, it ended early, or it did not take over in time
 };
 
+// The X window that owns the clipboard now; 0 when none does or off X11.
+std::uint32_t ClipboardOwnerWindow();
+
+// For the keeper: puts text on the clipboard only while window owns it,
+// with no other program able to take the clipboard in between.  Returns the
+// data that now holds the text, or null when the clipboard was not window's
+// (someone copied since) or could not be taken.
+QMimeData* TakeClipboardFrom(std::uint32_t window, const QString& text);
+
 // Starts the keeper program at keeperPath (an absolute path, started
-// directly, in a session of its own, with its output going nowhere) and
-// hands it text.  Waits until taken() gives true, the keeper ends, or the
-// wait has passed, whichever comes first; the event loop runs meanwhile.
-KeeperHandOff StartClipboardKeeper(const QString& keeperPath, const QString& text,
-                                   const std::function<bool()>& taken,
+// directly with arguments, in a session of its own, its standard output a
+// pipe to this program and its errors going nowhere) and hands it text.
+// The keeper writes its owner window's id and a newline on that pipe once it
+// owns the clipboard.  Waits until taken(window) gives true, window being
+// what the keeper reported so far (0 before), the keeper ends, or the wait
+// has passed, whichever comes first; the event loop runs meanwhile.
+KeeperHandOff StartClipboardKeeper(const QString& keeperPath, const QString& text, const QStringList& arguments,
+                                   const std::function<bool(std::uint32_t)>& taken,
                                    std::chrono::milliseconds wait);
 
 // For the end of the program: when it runs on X11 and still owns the
 // clipboard, hands the clipboard text to the keeper beside the program and
-// waits up to two seconds for the keeper to take the clipboard over.
+// waits up to two seconds for the keeper's window to own the clipboard.  The
+// keeper takes it only from this program's window: when another program has
+// copied meanwhile, the keeper ends and the newer copy stays.
 KeeperHandOff KeepClipboardAfterExit();
 
 // While it lives, SIGTERM, SIGHUP and SIGINT run onSignal from the event loop

@@ -10,14 +10,18 @@
 #include <QGuiApplication>
 #include <QMimeData>
 #include <QVariant>
+#include <QtGui/qguiapplication_platform.h>
 #include <QPointer>
 #include <QSocketNotifier>
 #include <QTimer>
+#include <QStringList>
 #include <algorithm>
 #include <array>
 #include <atomic>
 #include <cerrno>
 #include <csignal>
+#include <cstdint>
+#include <cstdlib>
 #include <cstring>
 #include <fcntl.h>
 #include <spawn.h>
@@ -26,6 +30,8 @@
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
+#include <vector>
+#include <xcb/xcb.h>
 
 #include "platform/clipboard_keeper.h"
 #include "platform/qt_text.h"
@@ -111,7 +117,54 @@ void WriteSignalByte(int) {
 
 constexpr std::array<int, 3> kQuitSignals = {SIGTERM, SIGHUP, SIGINT};
 
+// Qt's own connection to the X server, or null off X11.
+xcb_connection_t* XConnection() {
+  auto* x11 = qGuiApp ? qGuiApp->nativeInterface<QNativeInterface::QX11Application>() : nullptr;
+  return x11 ? x11->connection() : nullptr;
+}
+
+xcb_atom_t ClipboardAtom(xcb_connection_t* connection) {
+  static constexpr char kName[] = "CLIPBOARD";
+  xcb_intern_atom_reply_t* reply =
+      xcb_intern_atom_reply(connection, xcb_intern_atom(connection, 0, sizeof kName - 1, kName), nullptr);
+  const xcb_atom_t atom = reply ? reply->atom : xcb_atom_t{XCB_ATOM_NONE};
+  std::free(reply);
+  return atom;
+}
+
+std::uint32_t OwnerOf(xcb_connection_t* connection, xcb_atom_t selection) {
+  xcb_get_selection_owner_reply_t* reply =
+      xcb_get_selection_owner_reply(connection, xcb_get_selection_owner(connection, selection), nullptr);
+  const std::uint32_t owner = reply ? reply->owner : std::uint32_t{XCB_WINDOW_NONE};
+  std::free(reply);
+  return owner;
+}
+
 }  // namespace
+
+std::uint32_t ClipboardOwnerWindow() {
+  xcb_connection_t* connection = XConnection();
+  if (!connection) return 0;
+  const xcb_atom_t clipboard = ClipboardAtom(connection);
+  return clipboard == XCB_ATOM_NONE ? 0 : OwnerOf(connection, clipboard);
+}
+
+QMimeData* TakeClipboardFrom(std::uint32_t window, const QString& text) {
+  xcb_connection_t* connection = XConnection();
+  if (!connection || window == 0) return nullptr;
+  const xcb_atom_t clipboard = ClipboardAtom(connection);
+  if (clipboard == XCB_ATOM_NONE) return nullptr;
+  // With the server grabbed no other program can take the clipboard between
+  // the look at its owner and the claim: a copy made by anyone else before
+  // the grab is seen and left alone, one after it replaces ours.  The claim
+  // is later than the one it replaces, so the old owner drops its data.
+  xcb_grab_server(connection);
+  QMimeData* data = nullptr;
+  if (OwnerOf(connection, clipboard) == window) data = SetClipboardText(text);
+  xcb_ungrab_server(connection);
+  xcb_flush(connection);
+  return ClipboardServes(data) ? data : nullptr;
+}
 
 std::unique_ptr<Clipboard> MakeSystemClipboard() {
   // Whatever the program puts on the clipboard, by any route (the text
@@ -178,22 +231,28 @@ std::optional<QString> ReadClipboardText(int fd) {
   return text;
 }
 
-KeeperHandOff StartClipboardKeeper(const QString& keeperPath, const QString& text,
-                                   const std::function<bool()>& taken,
+KeeperHandOff StartClipboardKeeper(const QString& keeperPath, const QString& text, const QStringList& arguments,
+                                   const std::function<bool(std::uint32_t)>& taken,
                                    std::chrono::milliseconds wait) {
   if (!QFileInfo(keeperPath).isAbsolute()) return KeeperHandOff::Failed;
   const int textFd = WriteClipboardTextFile(text);
   if (textFd < 0) return KeeperHandOff::Failed;
+  std::array<int, 2> report{-1, -1};
+  if (::pipe2(report.data(), O_CLOEXEC | O_NONBLOCK) != 0) {
+    ::close(textFd);
+    return KeeperHandOff::Failed;
+  }
 
-  // The keeper reads the text from its standard input, writes nowhere, holds
-  // no directory busy and does not end with this program's terminal or
-  // session: it runs in a session of its own, with every signal at its
-  // default and none blocked.
+  // The keeper reads the text from its standard input, reports on its
+  // standard output (a pipe to this program) the window that owns the
+  // clipboard for it, writes nowhere else, holds no directory busy and does
+  // not end with this program's terminal or session: it runs in a session of
+  // its own, with every signal at its default and none blocked.
   posix_spawn_file_actions_t actions;
   posix_spawn_file_actions_init(&actions);
   posix_spawn_file_actions_adddup2(&actions, textFd, STDIN_FILENO);
-  posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, "/dev/null", O_WRONLY, 0);
-  posix_spawn_file_actions_adddup2(&actions, STDOUT_FILENO, STDERR_FILENO);
+  posix_spawn_file_actions_adddup2(&actions, report[1], STDOUT_FILENO);
+  posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, "/dev/null", O_WRONLY, 0);
   posix_spawn_file_actions_addchdir_np(&actions, "/");
   posix_spawn_file_actions_addclosefrom_np(&actions, STDERR_FILENO + 1);
   posix_spawnattr_t attributes;
@@ -207,19 +266,38 @@ KeeperHandOff StartClipboardKeeper(const QString& keeperPath, const QString& tex
   posix_spawnattr_setsigdefault(&attributes, &all);
 
   QByteArray path = QFile::encodeName(keeperPath);
-  std::array<char*, 2> argv = {path.data(), nullptr};
+  std::vector<QByteArray> encoded;
+  for (const QString& argument : arguments) encoded.push_back(argument.toLocal8Bit());
+  std::vector<char*> argv = {path.data()};
+  for (QByteArray& argument : encoded) argv.push_back(argument.data());
+  argv.push_back(nullptr);
   pid_t pid = -1;
   const int error = ::posix_spawn(&pid, path.constData(), &actions, &attributes, argv.data(), environ);
   posix_spawnattr_destroy(&attributes);
   posix_spawn_file_actions_destroy(&actions);
   ::close(textFd);
-  if (error != 0) return KeeperHandOff::Failed;
+  ::close(report[1]);
+  if (error != 0) {
+    ::close(report[0]);
+    return KeeperHandOff::Failed;
+  }
 
-  // Wait for the keeper to take over; a keeper that ends first has failed
-  // and is reaped here.  One still running at the deadline is left alone:
-  // it may yet take over, and it ends by itself when it cannot.
+  // Wait for the keeper's window to own the clipboard; a keeper that ends
+  // first has failed (or found the clipboard taken by another program) and
+  // is reaped here.  One still running at the deadline is left alone: it may
+  // yet take over, and it ends by itself when it cannot.
+  QByteArray said;
+  std::uint32_t keeperWindow = 0;
+  auto hear = [&] {
+    std::array<char, 64> buffer;
+    ssize_t n = 0;
+    while (said.size() < 64 && (n = ::read(report[0], buffer.data(), buffer.size())) > 0) said.append(buffer.data(), n);
+    const qsizetype end = said.indexOf('\n');
+    if (keeperWindow == 0 && end > 0) keeperWindow = said.left(end).toUInt();
+  };
   auto settled = [&] {
-    if (taken()) return true;
+    hear();
+    if (taken(keeperWindow)) return true;
     int status = 0;
     const pid_t r = ::waitpid(pid, &status, WNOHANG);
     return r == pid || (r < 0 && errno == ECHILD);
@@ -230,20 +308,29 @@ KeeperHandOff StartClipboardKeeper(const QString& keeperPath, const QString& tex
   QTimer tick;  // wakes the loop to look again
   tick.start(10);
   while (!settled() && clock.elapsed() < wait.count()) loop.processEvents(QEventLoop::WaitForMoreEvents);
-  return taken() ? KeeperHandOff::Taken : KeeperHandOff::Failed;
+  hear();
+  ::close(report[0]);
+  return taken(keeperWindow) ? KeeperHandOff::Taken : KeeperHandOff::Failed;
 }
 
 KeeperHandOff KeepClipboardAfterExit() {
   if (!qobject_cast<QGuiApplication*>(QCoreApplication::instance()) || QGuiApplication::platformName() != u"xcb")
     return KeeperHandOff::NotNeeded;
-  // Only what the program last put on the clipboard, and only while the display still
-  // names the program as the owner: a text someone else copied since must
-  // never be overwritten by an old one.
+  // Only what the program last put on the clipboard, and only while the
+  // display still names the program as the owner.  The keeper takes the
+  // clipboard only from the window that owns it now, so a copy another
+  // program makes meanwhile, even while the keeper starts, is never
+  // overwritten; and only the keeper's own window owning it counts as the
+  // hand-over.
   const QMimeData* own = g_lastText.data();
   if (!ClipboardServes(own)) return KeeperHandOff::NotNeeded;
+  const std::uint32_t ownWindow = ClipboardOwnerWindow();
+  if (ownWindow == 0) return KeeperHandOff::NotNeeded;
   const QString keeper = QCoreApplication::applicationDirPath() + u'/' + QLatin1String(kClipboardKeeperName);
-  return StartClipboardKeeper(keeper, own->text(), [] { return !ClipboardServes(g_lastText.data()); },
-                              std::chrono::seconds(2));
+  return StartClipboardKeeper(
+      keeper, own->text(), {QString::number(ownWindow)},
+      [](std::uint32_t keeperWindow) { return keeperWindow != 0 && ClipboardOwnerWindow() == keeperWindow; },
+      std::chrono::seconds(2));
 }
 
 // QuitOnSignals: the handler only writes a byte into a socket pair; the

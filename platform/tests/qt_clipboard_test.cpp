@@ -155,6 +155,7 @@ TEST_F(FakeKeeper, GetsTheTextDetachedAndIsWaitedFor) {
   const QString keeper = Write("keeper",
                                "d=$(dirname \"$0\")\n"
                                "cat > \"$d/received\"\n"
+                               "echo \"$1\" > \"$d/argument\"\n"
                                "printf '%s\\n' \"$(readlink /proc/$$/fd/1)\" \"$(readlink /proc/$$/fd/2)\" \"$(pwd)\" \\\n"
                                "  \"$$ $(cut -d' ' -f6 /proc/$$/stat)\" \"$(grep SigBlk /proc/$$/status)\" > \"$d/facts\"\n"
                                "touch \"$d/taken\"\n");
@@ -163,17 +164,19 @@ TEST_F(FakeKeeper, GetsTheTextDetachedAndIsWaitedFor) {
     QFile::remove(Path("taken"));
     QElapsedTimer clock;
     clock.start();
-    EXPECT_EQ(StartClipboardKeeper(keeper, text, [this] { return Exists("taken"); }, 10s), KeeperHandOff::Taken);
+    EXPECT_EQ(StartClipboardKeeper(keeper, text, {"17"}, [this](std::uint32_t) { return Exists("taken"); }, 10s), KeeperHandOff::Taken);
     EXPECT_LT(clock.elapsed(), 5000);
     const std::optional<QString> received = ReadFileText(Path("received"));
     ASSERT_TRUE(received.has_value());
     EXPECT_TRUE(*received == text);
   }
-  // Its output goes nowhere, it holds no directory busy, it leads a session
-  // of its own and blocks no signal.
+  // It gets its arguments, its output is a pipe to the program and its
+  // errors go nowhere, it holds no directory busy, it leads a session of its
+  // own and blocks no signal.
+  EXPECT_EQ(Read("argument").trimmed().toStdString(), "17");
   const QStringList facts = Read("facts").split(u'\n');
   ASSERT_GE(facts.size(), 5) << Read("facts").toStdString();
-  EXPECT_EQ(facts[0].toStdString(), "/dev/null");
+  EXPECT_TRUE(facts[0].startsWith(u"pipe:")) << facts[0].toStdString();
   EXPECT_EQ(facts[1].toStdString(), "/dev/null");
   EXPECT_EQ(facts[2].toStdString(), "/");
   const QStringList ids = facts[3].split(u' ');
@@ -209,7 +212,7 @@ TEST_F(FakeKeeper, FailsWithinTheWait) {
     SCOPED_TRACE(c.name);
     QElapsedTimer clock;
     clock.start();
-    EXPECT_EQ(StartClipboardKeeper(c.path, "x", [] { return false; }, c.wait), KeeperHandOff::Failed);
+    EXPECT_EQ(StartClipboardKeeper(c.path, "x", {}, [](std::uint32_t) { return false; }, c.wait), KeeperHandOff::Failed);
     EXPECT_GE(clock.elapsed(), c.atLeast);
     EXPECT_LT(clock.elapsed(), c.below);
   }
