@@ -29,16 +29,20 @@ printf 'newer' >"$e2e_tmp/newer"
 
 case $case in
   keeper-starting)
-    # Looks for the keeper as fast as it can, then copies.
+    # Looks for the keeper as fast as it can, for ten seconds at most, then
+    # copies.
     (
       trap - EXIT INT TERM HUP
-      until keeper_pid >"$e2e_tmp/keeper"; do :; done
+      end=$(($(e2e_now_ms) + 10000))
+      until keeper_pid >"$e2e_tmp/keeper"; do
+        (($(e2e_now_ms) < end)) || exit 1
+      done
       copy_newer
       touch "$e2e_tmp/copied"
     ) &
     watcher=$!
     kill -TERM "$kovrim_pid"
-    wait "$watcher" || e2e_fail "the copy while the keeper starts failed"
+    wait "$watcher" || e2e_fail "no keeper started, or the copy while it starts failed"
     keeper=$(cat "$e2e_tmp/keeper")
     ;;
   keeper-owns)
