@@ -313,9 +313,29 @@ KeeperHandOff StartClipboardKeeper(const QString& keeperPath, const QString& tex
   return taken(keeperWindow) ? KeeperHandOff::Taken : KeeperHandOff::Failed;
 }
 
+namespace {
+
+KeeperHandOff HandClipboardToKeeper();
+
+}  // namespace
+
 KeeperHandOff KeepClipboardAfterExit() {
   if (!qobject_cast<QGuiApplication*>(QCoreApplication::instance()) || QGuiApplication::platformName() != u"xcb")
     return KeeperHandOff::NotNeeded;
+  const KeeperHandOff handOff = HandClipboardToKeeper();
+  // A text selected in a box is the primary selection, which goes with the
+  // program as on any X desktop.  Given up here, it no longer makes Qt's
+  // clipboard ask a clipboard manager to save it at the end and wait up to
+  // five seconds for an answer (QXcbClipboard's destructor does so while
+  // Qt owns either selection).
+  if (QClipboard* clipboard = QGuiApplication::clipboard(); clipboard->ownsSelection())
+    clipboard->clear(QClipboard::Selection);
+  return handOff;
+}
+
+namespace {
+
+KeeperHandOff HandClipboardToKeeper() {
   // Only what the program last put on the clipboard, and only while the
   // display still names the program as the owner.  The keeper takes the
   // clipboard only from the window that owns it now, so a copy another
@@ -332,6 +352,8 @@ KeeperHandOff KeepClipboardAfterExit() {
       [](std::uint32_t keeperWindow) { return keeperWindow != 0 && ClipboardOwnerWindow() == keeperWindow; },
       std::chrono::seconds(2));
 }
+
+}  // namespace
 
 // QuitOnSignals: the handler only writes a byte into a socket pair; the
 // event loop reads it and runs onSignal.
