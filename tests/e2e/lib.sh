@@ -129,6 +129,10 @@ e2e_start_x() {
   # The program runs on this server, not on the offscreen platform of the
   # unit tests.
   unset QT_QPA_PLATFORM WAYLAND_DISPLAY
+  # No session bus of the desktop's: one that is named but absent keeps
+  # libdbus from starting a bus of its own (dbus-launch --autolaunch), which
+  # would outlive the test.
+  export DBUS_SESSION_BUS_ADDRESS="unix:path=$e2e_tmp/no-session-bus"
   export XDG_RUNTIME_DIR="$e2e_tmp/runtime"
   mkdir -m 0700 "$XDG_RUNTIME_DIR"
 }
