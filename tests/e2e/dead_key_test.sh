@@ -29,13 +29,7 @@ setxkbmap "${layout[@]}" || e2e_fail "setxkbmap ${layout[*]} failed"
 e2e_start_kovrim
 e2e_clear_input
 
-# Untick "Arabic Win": the keyboard path, whose empty buffer gives two spaces.
-printf '  ' >"$e2e_tmp/empty"
-e2e_click "${e2e_check3[@]}"
-e2e_until 5000 e2e_clipboard_is "$e2e_tmp/empty" ||
-  e2e_fail "unticking Arabic Win did not switch to the keyboard path: $(e2e_show_clipboard)"
-# The mouse moving over the window gives the key box the focus.
-xdotool mousemove --sync --window "$kovrim_window" 200 300 mousemove --sync --window "$kovrim_window" 210 310
+e2e_enter_keyboard_path
 
 # xdotool finds each key sym in the active layout and holds Shift where the
 # sym needs it (the dead grave of the German layout).

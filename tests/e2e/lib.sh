@@ -216,3 +216,14 @@ e2e_alive_with_clipboard() {
   e2e_expect_alive "$1"
   e2e_clipboard_is "$2"
 }
+
+# Unticks "Arabic Win" and waits for the keyboard path, whose empty buffer
+# gives two spaces (left in $e2e_tmp/empty); then moves the mouse over the
+# window, which gives the key box the focus.
+e2e_enter_keyboard_path() {
+  printf '  ' >"$e2e_tmp/empty"
+  e2e_click "${e2e_check3[@]}"
+  e2e_until 5000 e2e_clipboard_is "$e2e_tmp/empty" ||
+    e2e_fail "unticking Arabic Win did not switch to the keyboard path: $(e2e_show_clipboard)"
+  xdotool mousemove --sync --window "$kovrim_window" 200 300 mousemove --sync --window "$kovrim_window" 210 310
+}
