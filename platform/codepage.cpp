@@ -70,4 +70,14 @@ std::optional<unsigned char> FromUnicode(char32_t c) {
   return std::nullopt;
 }
 
+std::string Encode(StringView text, char missing) {
+  std::string bytes;
+  bytes.reserve(text.size());
+  for (const char32_t c : text) {
+    const auto b = FromUnicode(c);
+    bytes.push_back(b ? static_cast<char>(*b) : missing);
+  }
+  return bytes;
+}
+
 }  // namespace kovrim::cp1256

@@ -4,6 +4,9 @@
 #pragma once
 
 #include <optional>
+#include <string>
+
+#include "platform/text.h"
 
 namespace kovrim::cp1256 {
 
@@ -12,5 +15,9 @@ char32_t ToUnicode(unsigned char b);
 
 // The byte that stands for character c, if there is one.
 std::optional<unsigned char> FromUnicode(char32_t c);
+
+// The bytes of text, one a character; a character without a byte becomes
+// missing.
+std::string Encode(StringView text, char missing = '?');
 
 }  // namespace kovrim::cp1256

@@ -47,4 +47,16 @@ TEST(CodePage, CharactersWithoutAByte) {
   }
 }
 
+TEST(CodePage, EncodeGivesEveryByteAndMarksCharactersWithoutOne) {
+  kovrim::String all;
+  std::string bytes;
+  for (int b = 0; b < 256; ++b) {
+    all.push_back(kovrim::cp1256::ToUnicode(static_cast<unsigned char>(b)));
+    bytes.push_back(static_cast<char>(b));
+  }
+  EXPECT_EQ(kovrim::cp1256::Encode(all), bytes);
+  EXPECT_EQ(kovrim::cp1256::Encode(U"a\u05D0\U0001F600\u0628"), std::string("a??\xC8"));
+  EXPECT_EQ(kovrim::cp1256::Encode(U"\u4E2D", '*'), "*");
+}
+
 }  // namespace
