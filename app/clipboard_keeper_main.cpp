@@ -20,6 +20,7 @@
 #include <unistd.h>
 
 #include "platform/clipboard_keeper.h"
+#include "platform/x11_selection.h"
 
 namespace {
 
@@ -59,6 +60,8 @@ int main(int argc, char** argv) {
   qunsetenv("SESSION_MANAGER");
   QGuiApplication app(argc, argv);
   if (QGuiApplication::platformName() != u"xcb") return 1;
+  // Readers get the same bytes as from the program.
+  kovrim::vb::AnswerStringWithCodeBytes();
 
   // Too late, or no display to serve: the keeper ends at once, without the
   // hand-off to a clipboard manager Qt would attempt on the way out.

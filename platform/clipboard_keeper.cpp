@@ -11,7 +11,6 @@
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QMimeData>
-#include <QtGui/qguiapplication_platform.h>
 #include <QSocketNotifier>
 #include <QTimer>
 #include <QStringList>
@@ -34,6 +33,7 @@
 #include <xcb/xcb.h>
 
 #include "platform/clipboard_keeper.h"
+#include "platform/x11_connection.h"
 
 extern char** environ;
 
@@ -94,21 +94,6 @@ void WriteSignalByte(int) {
 
 constexpr std::array<int, 3> kQuitSignals = {SIGTERM, SIGHUP, SIGINT};
 
-// Qt's own connection to the X server, or null off X11.
-xcb_connection_t* XConnection() {
-  auto* x11 = qGuiApp ? qGuiApp->nativeInterface<QNativeInterface::QX11Application>() : nullptr;
-  return x11 ? x11->connection() : nullptr;
-}
-
-xcb_atom_t ClipboardAtom(xcb_connection_t* connection) {
-  static constexpr char kName[] = "CLIPBOARD";
-  xcb_intern_atom_reply_t* reply =
-      xcb_intern_atom_reply(connection, xcb_intern_atom(connection, 0, sizeof kName - 1, kName), nullptr);
-  const xcb_atom_t atom = reply ? reply->atom : xcb_atom_t{XCB_ATOM_NONE};
-  std::free(reply);
-  return atom;
-}
-
 std::uint32_t OwnerOf(xcb_connection_t* connection, xcb_atom_t selection) {
   xcb_get_selection_owner_reply_t* reply =
       xcb_get_selection_owner_reply(connection, xcb_get_selection_owner(connection, selection), nullptr);
@@ -120,16 +105,16 @@ std::uint32_t OwnerOf(xcb_connection_t* connection, xcb_atom_t selection) {
 }  // namespace
 
 std::uint32_t ClipboardOwnerWindow() {
-  xcb_connection_t* connection = XConnection();
+  xcb_connection_t* connection = x11::Connection();
   if (!connection) return 0;
-  const xcb_atom_t clipboard = ClipboardAtom(connection);
+  const xcb_atom_t clipboard = x11::Atom(connection, "CLIPBOARD");
   return clipboard == XCB_ATOM_NONE ? 0 : OwnerOf(connection, clipboard);
 }
 
 QMimeData* TakeClipboardFrom(std::uint32_t window, const QString& text) {
-  xcb_connection_t* connection = XConnection();
+  xcb_connection_t* connection = x11::Connection();
   if (!connection || window == 0) return nullptr;
-  const xcb_atom_t clipboard = ClipboardAtom(connection);
+  const xcb_atom_t clipboard = x11::Atom(connection, "CLIPBOARD");
   if (clipboard == XCB_ATOM_NONE) return nullptr;
   // With the server grabbed no other program can take the clipboard between
   // the look at its owner and the claim: a copy made by anyone else before

@@ -13,6 +13,7 @@
 #include "platform/clipboard_keeper.h"
 #include "platform/qt_text.h"
 #include "platform/vb.h"
+#include "platform/x11_selection.h"
 
 namespace kovrim::vb {
 
@@ -45,6 +46,8 @@ std::unique_ptr<Clipboard> MakeSystemClipboard() {
   // Whatever the program puts on the clipboard, by any route (the text
   // boxes' Copy goes to QClipboard directly), is what it hands on at its end.
   if (qobject_cast<QGuiApplication*>(QCoreApplication::instance())) {
+    // 8-bit readers get the code bytes themselves.
+    AnswerStringWithCodeBytes();
     QClipboard* clipboard = QGuiApplication::clipboard();
     if (!clipboard->property("kovrimFollowed").toBool()) {
       clipboard->setProperty("kovrimFollowed", true);

@@ -1,0 +1,212 @@
+#include "platform/x11_selection.h"
+
+#include <QAbstractNativeEventFilter>
+#include <QByteArray>
+#include <QClipboard>
+#include <QCoreApplication>
+#include <QDeadlineTimer>
+#include <QGuiApplication>
+#include <QMimeData>
+#include <QObject>
+#include <QTimer>
+#include <algorithm>
+#include <cstdint>
+#include <cstdlib>
+#include <cstring>
+#include <string>
+#include <string_view>
+#include <vector>
+#include <xcb/xcb.h>
+
+#include "platform/codepage.h"
+#include "platform/text.h"
+#include "platform/x11_connection.h"
+
+namespace kovrim::vb {
+
+namespace {
+
+constexpr char kAnswerName[] = "kovrim-code-byte-answer";
+
+// A reader that stops taking the pieces of a large text is given up after
+// this long.
+constexpr int kPieceWaitMs = 10000;
+
+// The largest piece written at once, well inside any server's request size.
+constexpr std::size_t kLargestPiece = 256 * 1024;
+
+class CodeByteAnswer : public QObject, public QAbstractNativeEventFilter {
+ public:
+  explicit CodeByteAnswer(QObject* parent) : QObject(parent) {
+    setObjectName(QLatin1String(kAnswerName));
+    expiry_.setInterval(1000);
+    QObject::connect(&expiry_, &QTimer::timeout, this, [this] { DropExpired(); });
+  }
+
+  bool nativeEventFilter(const QByteArray& eventType, void* message, qintptr*) override {
+    if (eventType != "xcb_generic_event_t" || QCoreApplication::closingDown()) return false;
+    const auto* event = static_cast<const xcb_generic_event_t*>(message);
+    switch (event->response_type & ~0x80) {
+      case XCB_SELECTION_REQUEST:
+        return Answer(*reinterpret_cast<const xcb_selection_request_event_t*>(event));
+      case XCB_PROPERTY_NOTIFY:
+        NextPiece(*reinterpret_cast<const xcb_property_notify_event_t*>(event));
+        return false;  // Qt may wait on other properties of the same window
+      default:
+        return false;
+    }
+  }
+
+ private:
+  // A text going to a reader in pieces: each time the reader deletes the
+  // property, the next piece goes in; an empty piece ends it.
+  struct Transfer {
+    xcb_window_t requestor;
+    xcb_atom_t property;
+    std::string bytes;
+    std::size_t sent = 0;
+    std::uint32_t previousMask = 0;
+    QDeadlineTimer deadline;
+  };
+
+  bool Connected() {
+    xcb_connection_t* connection = x11::Connection();
+    if (!connection) return false;
+    if (connection != connection_) {
+      connection_ = connection;
+      clipboard_ = x11::Atom(connection, "CLIPBOARD");
+      text_ = x11::Atom(connection, "TEXT");
+      incr_ = x11::Atom(connection, "INCR");
+      transfers_.clear();
+    }
+    return clipboard_ != XCB_ATOM_NONE && text_ != XCB_ATOM_NONE && incr_ != XCB_ATOM_NONE;
+  }
+
+  bool Answer(const xcb_selection_request_event_t& request) {
+    if (!Connected()) return false;
+    if (request.target != XCB_ATOM_STRING && request.target != text_) return false;
+    QClipboard::Mode mode;
+    if (request.selection == clipboard_)
+      mode = QClipboard::Clipboard;
+    else if (request.selection == XCB_ATOM_PRIMARY)
+      mode = QClipboard::Selection;
+    else
+      return false;
+    // What Qt does not own or holds no text for, Qt refuses as before.
+    QClipboard* clipboard = QGuiApplication::clipboard();
+    if (mode == QClipboard::Clipboard ? !clipboard->ownsClipboard() : !clipboard->ownsSelection()) return false;
+    const QMimeData* data = clipboard->mimeData(mode);
+    if (!data || !data->hasText()) return false;
+    const QString text = data->text();
+    std::string bytes = cp1256::Encode(
+        StringFromUtf16(std::u16string_view(reinterpret_cast<const char16_t*>(text.utf16()), std::size_t(text.size()))));
+
+    // A reader of the old kind names no property: the target is the property.
+    const xcb_atom_t property = request.property != XCB_ATOM_NONE ? request.property : request.target;
+    bool answered = true;
+    if (bytes.size() <= PieceSize()) {
+      xcb_change_property(connection_, XCB_PROP_MODE_REPLACE, request.requestor, property, XCB_ATOM_STRING, 8,
+                          static_cast<std::uint32_t>(bytes.size()), bytes.data());
+    } else {
+      answered = StartTransfer(request.requestor, property, std::move(bytes));
+    }
+    Notify(request, answered ? property : xcb_atom_t{XCB_ATOM_NONE});
+    return true;
+  }
+
+  std::size_t PieceSize() const {
+    const std::size_t requestBytes = std::size_t(xcb_get_maximum_request_length(connection_)) * 4;
+    return std::min(kLargestPiece, requestBytes > 1024 ? requestBytes - 1024 : std::size_t{1024});
+  }
+
+  bool StartTransfer(xcb_window_t requestor, xcb_atom_t property, std::string bytes) {
+    // The reader's window tells of its property deletions only when asked;
+    // whatever else this program already hears of it stays.
+    xcb_get_window_attributes_reply_t* attributes =
+        xcb_get_window_attributes_reply(connection_, xcb_get_window_attributes(connection_, requestor), nullptr);
+    if (!attributes) return false;
+    const std::uint32_t previousMask = attributes->your_event_mask;
+    std::free(attributes);
+    std::erase_if(transfers_, [&](const Transfer& t) { return t.requestor == requestor && t.property == property; });
+    const std::uint32_t mask = previousMask | XCB_EVENT_MASK_PROPERTY_CHANGE;
+    xcb_change_window_attributes(connection_, requestor, XCB_CW_EVENT_MASK, &mask);
+    const auto size = static_cast<std::uint32_t>(std::min<std::size_t>(bytes.size(), UINT32_MAX));
+    xcb_change_property(connection_, XCB_PROP_MODE_REPLACE, requestor, property, incr_, 32, 1, &size);
+    transfers_.push_back({requestor, property, std::move(bytes), 0, previousMask, QDeadlineTimer(kPieceWaitMs)});
+    expiry_.start();
+    return true;
+  }
+
+  void NextPiece(const xcb_property_notify_event_t& event) {
+    if (event.state != XCB_PROPERTY_DELETE || transfers_.empty() || x11::Connection() != connection_) return;
+    const auto it = std::find_if(transfers_.begin(), transfers_.end(), [&](const Transfer& t) {
+      return t.requestor == event.window && t.property == event.atom;
+    });
+    if (it == transfers_.end()) return;
+    const std::size_t piece = std::min(PieceSize(), it->bytes.size() - it->sent);
+    xcb_change_property(connection_, XCB_PROP_MODE_REPLACE, it->requestor, it->property, XCB_ATOM_STRING, 8,
+                        static_cast<std::uint32_t>(piece), it->bytes.data() + it->sent);
+    it->sent += piece;
+    it->deadline = QDeadlineTimer(kPieceWaitMs);
+    if (piece == 0) End(it);
+    xcb_flush(connection_);
+  }
+
+  void End(std::vector<Transfer>::iterator it) {
+    const xcb_window_t requestor = it->requestor;
+    const std::uint32_t previousMask = it->previousMask;
+    transfers_.erase(it);
+    const bool more = std::any_of(transfers_.begin(), transfers_.end(),
+                                  [&](const Transfer& t) { return t.requestor == requestor; });
+    if (!more) xcb_change_window_attributes(connection_, requestor, XCB_CW_EVENT_MASK, &previousMask);
+    if (transfers_.empty()) expiry_.stop();
+  }
+
+  void DropExpired() {
+    if (x11::Connection() != connection_) return;
+    for (auto it = transfers_.begin(); it != transfers_.end();) {
+      if (it->deadline.hasExpired()) {
+        End(it);
+        it = transfers_.begin();
+      } else {
+        ++it;
+      }
+    }
+    xcb_flush(connection_);
+  }
+
+  void Notify(const xcb_selection_request_event_t& request, xcb_atom_t property) {
+    // Sent events are 32 bytes whatever their type.
+    union {
+      xcb_selection_notify_event_t notify;
+      char bytes[32];
+    } event;
+    std::memset(&event, 0, sizeof event);
+    event.notify.response_type = XCB_SELECTION_NOTIFY;
+    event.notify.time = request.time;
+    event.notify.requestor = request.requestor;
+    event.notify.selection = request.selection;
+    event.notify.target = request.target;
+    event.notify.property = property;
+    xcb_send_event(connection_, 0, request.requestor, XCB_EVENT_MASK_NO_EVENT, event.bytes);
+    xcb_flush(connection_);
+  }
+
+  xcb_connection_t* connection_ = nullptr;
+  xcb_atom_t clipboard_ = XCB_ATOM_NONE;
+  xcb_atom_t text_ = XCB_ATOM_NONE;
+  xcb_atom_t incr_ = XCB_ATOM_NONE;
+  std::vector<Transfer> transfers_;
+  QTimer expiry_;
+};
+
+}  // namespace
+
+void AnswerStringWithCodeBytes() {
+  QGuiApplication* app = qobject_cast<QGuiApplication*>(QCoreApplication::instance());
+  if (!app || QGuiApplication::platformName() != u"xcb") return;
+  if (app->findChild<QObject*>(QLatin1String(kAnswerName), Qt::FindDirectChildrenOnly)) return;
+  app->installNativeEventFilter(new CodeByteAnswer(app));
+}
+
+}  // namespace kovrim::vb
