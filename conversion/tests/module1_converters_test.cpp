@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "conversion/module1.h"
@@ -101,11 +102,28 @@ TEST_F(Converters, TypedCodesOutputOrder) {
 // Every combination of the option controls reaches the pipeline as the same
 // options, with the converter's own input path.  The inputs hold a tah
 // before a beh (its codes follow code set 3 on the text-box path), a
-// lam-alef, a double space and a line break, so that each option changes them.
+// lam-meem (a ligature that code sets 3 and 4 renumber), a lam-alef, a
+// double space and a line break, so that the combinations give different
+// codes wherever the pipeline lets them differ; then a control wired to the
+// wrong option, or not read at all, gives some combination another's codes.
 TEST_F(Converters, OptionControlsReachThePipeline) {
-  const String typed = U8("طب  لا\r\nبب");
-  const String keyed = U"\u00A2L  \u00BEA\rLL";
+  const String typed = U8("طب  لم لا\r\nبب");
+  const String keyed = U"\u00A2L  \u00BE\u0622 \u00BEA\rLL";
+  struct Combination {
+    int codeSet, complex, spaces;
+  };
+  // Combinations whose codes are equal for every input share a class: code
+  // set 2 has no complex ligatures; without them code set 4 gives the base
+  // codes, as code set 1 does; and so does code set 3 on the keyboard path,
+  // where only tah's codes could set it apart and typed tah always has code
+  // set 3's codes.
+  const auto classOf = [](InputPath path, Combination c) {
+    if (c.codeSet == 2) c.complex = 0;
+    if (c.complex == 0 && (c.codeSet == 4 || (c.codeSet == 3 && path == InputPath::Keyboard))) c.codeSet = 1;
+    return (c.codeSet * 2 + c.complex) * 2 + c.spaces;
+  };
   for (const InputPath path : {InputPath::TextBox, InputPath::Keyboard}) {
+    std::vector<std::pair<Combination, String>> outputs;
     for (int codeSet = 1; codeSet <= 4; ++codeSet) {
       for (const int complex : {0, 1}) {
         for (const int spaces : {0, 1}) {
@@ -127,7 +145,16 @@ TEST_F(Converters, OptionControlsReachThePipeline) {
           }
           const String expected = TextFromCodes(RunPipeline(path == InputPath::TextBox ? typed : keyed, options));
           EXPECT_EQ(clipboard.text, expected);
+          outputs.push_back({{codeSet, complex, spaces}, expected});
         }
+      }
+    }
+    for (const auto& [a, codesA] : outputs) {
+      for (const auto& [b, codesB] : outputs) {
+        SCOPED_TRACE(::testing::Message() << "path " << int(path) << ": code set " << a.codeSet << " complex "
+                                          << a.complex << " spaces " << a.spaces << " against code set "
+                                          << b.codeSet << " complex " << b.complex << " spaces " << b.spaces);
+        EXPECT_EQ(codesA == codesB, classOf(path, a) == classOf(path, b));
       }
     }
   }
