@@ -99,9 +99,12 @@ std::unique_ptr<KeyboardLayout> LayoutFromKeymap(xkb_keymap* keymap) {
 
 std::unique_ptr<KeyboardLayout> LayoutFromNames(const char* rules, const char* model, const char* layouts,
                                                 const char* variants) {
-  std::unique_ptr<xkb_context, ContextDeleter> context(xkb_context_new(XKB_CONTEXT_NO_FLAGS));
+  // The keymap is the one the names describe: the XKB_DEFAULT_* variables of
+  // the environment fill in nothing, and no options are added.
+  std::unique_ptr<xkb_context, ContextDeleter> context(xkb_context_new(XKB_CONTEXT_NO_ENVIRONMENT_NAMES));
   if (!context) return nullptr;
-  const xkb_rule_names names{rules, model, layouts, variants, nullptr};
+  const auto given = [](const char* name) { return name != nullptr ? name : ""; };
+  const xkb_rule_names names{given(rules), given(model), given(layouts), given(variants), ""};
   std::unique_ptr<xkb_keymap, KeymapDeleter> keymap(
       xkb_keymap_new_from_names(context.get(), &names, XKB_KEYMAP_COMPILE_NO_FLAGS));
   if (!keymap) return nullptr;

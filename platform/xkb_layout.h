@@ -42,7 +42,8 @@ struct KeyboardLayout {
 std::unique_ptr<KeyboardLayout> LayoutFromKeymap(xkb_keymap* keymap);
 
 // Compiles a keymap from XKB rule names with the installed XKB data, e.g.
-// ("evdev", "pc105", "fr,ara", ""); nullptr if it does not compile.
+// ("evdev", "pc105", "fr,ara", ""), with no options; the XKB_DEFAULT_*
+// environment variables play no part.  nullptr if it does not compile.
 std::unique_ptr<KeyboardLayout> LayoutFromNames(const char* rules, const char* model, const char* layouts,
                                                 const char* variants);
 

@@ -3,8 +3,10 @@
 // key, modifiers, text) under a layout and group, against the key code,
 // shift bits and KeyPress codes the key tables receive.
 #include <Qt>
+#include <cstdlib>
 #include <map>
 #include <memory>
+#include <optional>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -36,6 +38,39 @@ TEST(KeyboardLayout, TellsLatinGroupsAndFindsAltGr) {
   // A key without an AltGr level types nothing with it, not its plain character.
   EXPECT_EQ(Layout("us").Key(47, 0)->at(KeyboardLayout::kAltGr), 0u);
   EXPECT_EQ(Layout("de").Key(26, 0)->at(KeyboardLayout::kAltGr), U'\u20AC');
+}
+
+// Sets an environment variable for one scope and puts back what was there.
+class ScopedEnvironment {
+ public:
+  ScopedEnvironment(const char* name, const char* value) : name_(name) {
+    if (const char* old = std::getenv(name)) old_ = old;
+    setenv(name, value, 1);
+  }
+  ~ScopedEnvironment() {
+    if (old_) {
+      setenv(name_, old_->c_str(), 1);
+    } else {
+      unsetenv(name_);
+    }
+  }
+  ScopedEnvironment(const ScopedEnvironment&) = delete;
+  ScopedEnvironment& operator=(const ScopedEnvironment&) = delete;
+
+ private:
+  const char* name_;
+  std::optional<std::string> old_;
+};
+
+// A keymap compiled from names is the one the names describe: XKB's defaults
+// in the environment add nothing, here an option that swaps the brackets and
+// the parentheses on the US keys.
+TEST(KeyboardLayout, TakesNoDefaultsFromTheEnvironment) {
+  const ScopedEnvironment options("XKB_DEFAULT_OPTIONS", "parens:swap_brackets");
+  const auto us = LayoutFromNames("evdev", "pc105", "us", "");
+  ASSERT_TRUE(us);
+  EXPECT_EQ(us->Key(34, 0)->at(KeyboardLayout::kPlain), U'[');
+  EXPECT_EQ(us->Key(18, 0)->at(KeyboardLayout::kShifted), U'(');
 }
 
 constexpr KeyModifiers kNone{};
