@@ -24,10 +24,14 @@ QPointer<const QMimeData> g_lastText;
 
 class SystemClipboard : public Clipboard {
  public:
+  // Emptied, the clipboard stays this program's, with nothing on it, as
+  // on Windows.  Given to nobody instead, a clipboard manager would put its
+  // last entry back, and when that lands after the text that follows the
+  // clear, the codes are lost (xfce4-clipman does so on a busy machine).
   bool Clear() override {
     QClipboard* clipboard = Get();
     if (!clipboard) return false;
-    clipboard->clear(QClipboard::Clipboard);
+    clipboard->setMimeData(new QMimeData, QClipboard::Clipboard);
     return true;
   }
   bool SetText(const String& text) override {
@@ -90,7 +94,7 @@ KeeperHandOff HandClipboardToKeeper() {
   // overwritten; and only the keeper's own window owning it counts as the
   // hand-over.
   const QMimeData* own = g_lastText.data();
-  if (!ClipboardServes(own)) return KeeperHandOff::NotNeeded;
+  if (!ClipboardServes(own) || !own->hasText()) return KeeperHandOff::NotNeeded;
   const std::uint32_t ownWindow = ClipboardOwnerWindow();
   if (ownWindow == 0) return KeeperHandOff::NotNeeded;
   const QString keeper = QCoreApplication::applicationDirPath() + u'/' + QLatin1String(kClipboardKeeperName);
