@@ -34,14 +34,7 @@ case $case in
   *) e2e_fail "unknown case $case" ;;
 esac
 
-ended() { ! e2e_running "$kovrim_pid"; }
-end=$(($(e2e_now_ms) + 15000))
-until ended; do
-  (($(e2e_now_ms) < end)) || e2e_fail "the program did not end by the end button"
-  e2e_click "${e2e_command2[@]}" >/dev/null 2>&1 || true
-  e2e_until 1000 ended || true
-done
-kovrim_pid=
+e2e_end_by_button
 
 e2e_until 5000 e2e_clipboard_is "$e2e_tmp/expected" ||
   e2e_fail "after the end, the clipboard does not hold what the program last put there: $(e2e_show_clipboard)"

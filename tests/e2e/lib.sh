@@ -193,6 +193,18 @@ e2e_show_clipboard() {
   od -An -c "$e2e_tmp/clipboard" | head -n 5
 }
 
+# Clicks the end button until the program has ended: a click before the
+# window takes input is lost.
+e2e_end_by_button() {
+  local end=$(($(e2e_now_ms) + 15000))
+  until ! e2e_running "$kovrim_pid"; do
+    (($(e2e_now_ms) < end)) || e2e_fail "the program did not end by the end button"
+    e2e_click "${e2e_command2[@]}" >/dev/null 2>&1 || true
+    e2e_until 1000 eval '! e2e_running "$kovrim_pid"' || true
+  done
+  kovrim_pid=
+}
+
 # Clicks the clear button until the clipboard holds the codes of the empty
 # input (three spaces: the padding and the space before the ligature
 # passes).  From then on the window is known to take clicks.

@@ -73,12 +73,5 @@ case $case in
 esac
 check "the program"
 
-ended() { ! e2e_running "$kovrim_pid"; }
-end=$(($(e2e_now_ms) + 15000))
-until ended; do
-  (($(e2e_now_ms) < end)) || e2e_fail "the program did not end by the end button"
-  e2e_click "${e2e_command2[@]}" >/dev/null 2>&1 || true
-  e2e_until 1000 ended || true
-done
-kovrim_pid=
+e2e_end_by_button
 check "the clipboard after the end"
