@@ -52,6 +52,11 @@ class CodeByteAnswer : public QObject, public QAbstractNativeEventFilter {
       case XCB_PROPERTY_NOTIFY:
         NextPiece(*reinterpret_cast<const xcb_property_notify_event_t*>(event));
         return false;  // Qt may wait on other properties of the same window
+      case XCB_DESTROY_NOTIFY:
+        std::erase_if(transfers_, [window = reinterpret_cast<const xcb_destroy_notify_event_t*>(event)->window](
+                                      const Transfer& t) { return t.requestor == window; });
+        if (transfers_.empty()) expiry_.stop();
+        return false;
       default:
         return false;
     }
@@ -122,13 +127,22 @@ class CodeByteAnswer : public QObject, public QAbstractNativeEventFilter {
   bool StartTransfer(xcb_window_t requestor, xcb_atom_t property, std::string bytes) {
     // The reader's window tells of its property deletions only when asked;
     // whatever else this program already hears of it stays.
-    xcb_get_window_attributes_reply_t* attributes =
-        xcb_get_window_attributes_reply(connection_, xcb_get_window_attributes(connection_, requestor), nullptr);
-    if (!attributes) return false;
-    const std::uint32_t previousMask = attributes->your_event_mask;
-    std::free(attributes);
+    // A window already in a transfer has the mask it had before that one.
     std::erase_if(transfers_, [&](const Transfer& t) { return t.requestor == requestor && t.property == property; });
-    const std::uint32_t mask = previousMask | XCB_EVENT_MASK_PROPERTY_CHANGE;
+    std::uint32_t previousMask = 0;
+    const auto busy = std::find_if(transfers_.begin(), transfers_.end(),
+                                   [&](const Transfer& t) { return t.requestor == requestor; });
+    if (busy != transfers_.end()) {
+      previousMask = busy->previousMask;
+    } else {
+      xcb_get_window_attributes_reply_t* attributes =
+          xcb_get_window_attributes_reply(connection_, xcb_get_window_attributes(connection_, requestor), nullptr);
+      if (!attributes) return false;
+      previousMask = attributes->your_event_mask;
+      std::free(attributes);
+    }
+    // A reader that goes away mid-way is heard of, and its transfer dropped.
+    const std::uint32_t mask = previousMask | XCB_EVENT_MASK_PROPERTY_CHANGE | XCB_EVENT_MASK_STRUCTURE_NOTIFY;
     xcb_change_window_attributes(connection_, requestor, XCB_CW_EVENT_MASK, &mask);
     const auto size = static_cast<std::uint32_t>(std::min<std::size_t>(bytes.size(), UINT32_MAX));
     xcb_change_property(connection_, XCB_PROP_MODE_REPLACE, requestor, property, incr_, 32, 1, &size);

@@ -1,8 +1,10 @@
-// read_selection <selection> <target> <type-file>: asks the owner of an X
-// selection for one target, as a reader that speaks X directly does, and
-// writes the data to standard output and the name of its type to type-file.
-// Takes the data in pieces when the owner sends it so (INCR).  Exit status 1
-// when the owner refuses or does not answer within five seconds.
+// read_selection <selection> <target> <type-file> [abandon]: asks the owner
+// of an X selection for one target, as a reader that speaks X directly does,
+// and writes the data to standard output and the name of its type to
+// type-file.  Takes the data in pieces when the owner sends it so (INCR).
+// Exit status 1 when the owner refuses or does not answer within five
+// seconds.  With abandon it ends as soon as the owner has answered, taking
+// nothing, as a reader that crashes does.
 #include <poll.h>
 #include <xcb/xcb.h>
 
@@ -59,7 +61,8 @@ bool TakeProperty(xcb_connection_t* c, xcb_window_t w, xcb_atom_t property, std:
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (argc != 4) return 2;
+  if (argc != 4 && !(argc == 5 && std::strcmp(argv[4], "abandon") == 0)) return 2;
+  const bool abandon = argc == 5;
   xcb_connection_t* c = xcb_connect(nullptr, nullptr);
   if (xcb_connection_has_error(c)) return 2;
   xcb_screen_t* screen = xcb_setup_roots_iterator(xcb_get_setup(c)).data;
@@ -84,6 +87,7 @@ int main(int argc, char** argv) {
     const int kind = e->response_type & ~0x80;
     if (kind == XCB_SELECTION_NOTIFY && !incremental) {
       const auto* n = reinterpret_cast<xcb_selection_notify_event_t*>(e);
+      if (abandon) return n->property == XCB_ATOM_NONE ? 1 : 0;
       if (n->property == XCB_ATOM_NONE || !TakeProperty(c, w, property, data, type)) return 1;
       if (type == incr) {
         incremental = true;
