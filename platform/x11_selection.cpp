@@ -68,6 +68,7 @@ class CodeByteAnswer : public QObject, public QAbstractNativeEventFilter {
   struct Transfer {
     xcb_window_t requestor;
     xcb_atom_t property;
+    xcb_atom_t type;
     std::string bytes;
     std::size_t sent = 0;
     std::uint32_t previousMask = 0;
@@ -82,14 +83,25 @@ class CodeByteAnswer : public QObject, public QAbstractNativeEventFilter {
       clipboard_ = x11::Atom(connection, "CLIPBOARD");
       text_ = x11::Atom(connection, "TEXT");
       incr_ = x11::Atom(connection, "INCR");
+      multiple_ = x11::Atom(connection, "MULTIPLE");
+      utf8_ = x11::Atom(connection, "UTF8_STRING");
+      textPlain_ = x11::Atom(connection, "text/plain");
       transfers_.clear();
     }
-    return clipboard_ != XCB_ATOM_NONE && text_ != XCB_ATOM_NONE && incr_ != XCB_ATOM_NONE;
+    for (const xcb_atom_t atom : {clipboard_, text_, incr_, multiple_, utf8_, textPlain_})
+      if (atom == XCB_ATOM_NONE) return false;
+    return true;
   }
+
+  bool EightBit(xcb_atom_t target) const { return target == XCB_ATOM_STRING || target == text_; }
+  // The targets answered here within a MULTIPLE request, as Qt answers the
+  // ones that are not 8-bit.
+  bool Served(xcb_atom_t target) const { return EightBit(target) || target == utf8_ || target == textPlain_; }
 
   bool Answer(const xcb_selection_request_event_t& request) {
     if (!Connected()) return false;
-    if (request.target != XCB_ATOM_STRING && request.target != text_) return false;
+    const bool multiple = request.target == multiple_;
+    if (!multiple && !EightBit(request.target)) return false;
     QClipboard::Mode mode;
     if (request.selection == clipboard_)
       mode = QClipboard::Clipboard;
@@ -103,19 +115,71 @@ class CodeByteAnswer : public QObject, public QAbstractNativeEventFilter {
     const QMimeData* data = clipboard->mimeData(mode);
     if (!data || !data->hasText()) return false;
     const QString text = data->text();
-    std::string bytes = cp1256::Encode(
-        StringFromUtf16(std::u16string_view(reinterpret_cast<const char16_t*>(text.utf16()), std::size_t(text.size()))));
 
-    // A reader of the old kind names no property: the target is the property.
-    const xcb_atom_t property = request.property != XCB_ATOM_NONE ? request.property : request.target;
-    bool answered = true;
-    if (bytes.size() <= PieceSize()) {
-      xcb_change_property(connection_, XCB_PROP_MODE_REPLACE, request.requestor, property, XCB_ATOM_STRING, 8,
-                          static_cast<std::uint32_t>(bytes.size()), bytes.data());
-    } else {
-      answered = StartTransfer(request.requestor, property, std::move(bytes));
+    if (!multiple) {
+      // A reader of the old kind names no property: the target is the property.
+      const xcb_atom_t property = request.property != XCB_ATOM_NONE ? request.property : request.target;
+      Notify(request, Put(request.requestor, property, request.target, text) ? property : xcb_atom_t{XCB_ATOM_NONE});
+      return true;
     }
-    Notify(request, answered ? property : xcb_atom_t{XCB_ATOM_NONE});
+    // MULTIPLE: a list of target and property pairs on the reader's window.
+    // Taken over only when it asks for an 8-bit target and for nothing but
+    // text; a pair that cannot be answered gets None as its property.
+    if (request.property == XCB_ATOM_NONE) return false;
+    std::vector<xcb_atom_t> pairs = Pairs(request.requestor, request.property);
+    if (pairs.empty() || pairs.size() % 2 != 0) return false;
+    bool eightBit = false;
+    for (std::size_t i = 0; i < pairs.size(); i += 2) {
+      if (!Served(pairs[i])) return false;
+      eightBit = eightBit || EightBit(pairs[i]);
+    }
+    if (!eightBit) return false;
+    bool failed = false;
+    for (std::size_t i = 0; i < pairs.size(); i += 2) {
+      if (pairs[i + 1] != XCB_ATOM_NONE && Put(request.requestor, pairs[i + 1], pairs[i], text)) continue;
+      pairs[i + 1] = XCB_ATOM_NONE;
+      failed = true;
+    }
+    if (failed)
+      xcb_change_property(connection_, XCB_PROP_MODE_REPLACE, request.requestor, request.property, pairType_, 32,
+                          static_cast<std::uint32_t>(pairs.size()), pairs.data());
+    Notify(request, request.property);
+    return true;
+  }
+
+  // The atom pairs of a MULTIPLE request; nothing when there are none.
+  std::vector<xcb_atom_t> Pairs(xcb_window_t requestor, xcb_atom_t property) {
+    std::vector<xcb_atom_t> pairs;
+    xcb_get_property_reply_t* reply = xcb_get_property_reply(
+        connection_, xcb_get_property(connection_, 0, requestor, property, XCB_GET_PROPERTY_TYPE_ANY, 0, 1 << 16),
+        nullptr);
+    if (!reply) return pairs;
+    if (reply->format == 32) {
+      const auto* atoms = static_cast<const xcb_atom_t*>(xcb_get_property_value(reply));
+      pairs.assign(atoms, atoms + xcb_get_property_value_length(reply) / 4);
+      pairType_ = reply->type;
+    }
+    std::free(reply);
+    return pairs;
+  }
+
+  // Writes text as target asks for it into the reader's property: 8-bit
+  // targets as the code bytes, of type STRING; the others in UTF-8, of the
+  // target's own type, as Qt gives them.  In pieces when large.
+  bool Put(xcb_window_t requestor, xcb_atom_t property, xcb_atom_t target, const QString& text) {
+    std::string bytes;
+    xcb_atom_t type = target;
+    if (EightBit(target)) {
+      bytes = cp1256::Encode(StringFromUtf16(
+          std::u16string_view(reinterpret_cast<const char16_t*>(text.utf16()), std::size_t(text.size()))));
+      type = XCB_ATOM_STRING;
+    } else {
+      const QByteArray utf8 = text.toUtf8();
+      bytes.assign(utf8.constData(), std::size_t(utf8.size()));
+    }
+    if (bytes.size() > PieceSize()) return StartTransfer(requestor, property, type, std::move(bytes));
+    xcb_change_property(connection_, XCB_PROP_MODE_REPLACE, requestor, property, type, 8,
+                        static_cast<std::uint32_t>(bytes.size()), bytes.data());
     return true;
   }
 
@@ -124,7 +188,7 @@ class CodeByteAnswer : public QObject, public QAbstractNativeEventFilter {
     return std::min(kLargestPiece, requestBytes > 1024 ? requestBytes - 1024 : std::size_t{1024});
   }
 
-  bool StartTransfer(xcb_window_t requestor, xcb_atom_t property, std::string bytes) {
+  bool StartTransfer(xcb_window_t requestor, xcb_atom_t property, xcb_atom_t type, std::string bytes) {
     // The reader's window tells of its property deletions only when asked;
     // whatever else this program already hears of it stays.
     // A window already in a transfer has the mask it had before that one.
@@ -146,7 +210,7 @@ class CodeByteAnswer : public QObject, public QAbstractNativeEventFilter {
     xcb_change_window_attributes(connection_, requestor, XCB_CW_EVENT_MASK, &mask);
     const auto size = static_cast<std::uint32_t>(std::min<std::size_t>(bytes.size(), UINT32_MAX));
     xcb_change_property(connection_, XCB_PROP_MODE_REPLACE, requestor, property, incr_, 32, 1, &size);
-    transfers_.push_back({requestor, property, std::move(bytes), 0, previousMask, QDeadlineTimer(kPieceWaitMs)});
+    transfers_.push_back({requestor, property, type, std::move(bytes), 0, previousMask, QDeadlineTimer(kPieceWaitMs)});
     expiry_.start();
     return true;
   }
@@ -158,7 +222,7 @@ class CodeByteAnswer : public QObject, public QAbstractNativeEventFilter {
     });
     if (it == transfers_.end()) return;
     const std::size_t piece = std::min(PieceSize(), it->bytes.size() - it->sent);
-    xcb_change_property(connection_, XCB_PROP_MODE_REPLACE, it->requestor, it->property, XCB_ATOM_STRING, 8,
+    xcb_change_property(connection_, XCB_PROP_MODE_REPLACE, it->requestor, it->property, it->type, 8,
                         static_cast<std::uint32_t>(piece), it->bytes.data() + it->sent);
     it->sent += piece;
     it->deadline = QDeadlineTimer(kPieceWaitMs);
@@ -210,6 +274,10 @@ class CodeByteAnswer : public QObject, public QAbstractNativeEventFilter {
   xcb_atom_t clipboard_ = XCB_ATOM_NONE;
   xcb_atom_t text_ = XCB_ATOM_NONE;
   xcb_atom_t incr_ = XCB_ATOM_NONE;
+  xcb_atom_t multiple_ = XCB_ATOM_NONE;
+  xcb_atom_t utf8_ = XCB_ATOM_NONE;
+  xcb_atom_t textPlain_ = XCB_ATOM_NONE;
+  xcb_atom_t pairType_ = XCB_ATOM_NONE;  // the type the reader gave its pairs
   std::vector<Transfer> transfers_;
   QTimer expiry_;
 };

@@ -12,8 +12,9 @@ namespace kovrim::vb {
 // From now on this program answers STRING and TEXT requests for the
 // clipboard and the primary selection it owns with the text's Windows-1256
 // bytes (code n as byte n, '?' for a character without a byte), of type
-// STRING, in pieces when the text is large.  Every other target stays
-// Qt's.  Does nothing off X11; calling it again changes nothing.
+// STRING, in pieces when the text is large; also within a MULTIPLE request
+// that asks for text only.  Every other target stays Qt's.  Does nothing off
+// X11; calling it again changes nothing.
 void AnswerStringWithCodeBytes();
 
 }  // namespace kovrim::vb

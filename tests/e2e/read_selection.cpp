@@ -5,14 +5,21 @@
 // Exit status 1 when the owner refuses or does not answer within five
 // seconds.  With abandon it ends as soon as the owner has answered, taking
 // nothing, as a reader that crashes does.
+//
+// A target of MULTIPLE:<t1>,<t2>,... asks for those targets in one MULTIPLE
+// request (each answer whole, not in pieces): the data of t1 goes to
+// standard output and that of target i to type-file.<i>, and type-file
+// holds one type a line, NONE for a target the owner did not give.
 #include <poll.h>
 #include <xcb/xcb.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -60,6 +67,55 @@ bool TakeProperty(xcb_connection_t* c, xcb_window_t w, xcb_atom_t property, std:
 
 }  // namespace
 
+// The MULTIPLE request of the targets in list (comma-separated).
+int ReadMultiple(xcb_connection_t* c, xcb_window_t w, xcb_atom_t selection, const std::string& list,
+                 const std::string& typeFile) {
+  std::vector<xcb_atom_t> pairs;
+  std::vector<std::string> names;
+  for (std::size_t at = 0; at <= list.size();) {
+    const std::size_t comma = std::min(list.find(',', at), list.size());
+    names.push_back(list.substr(at, comma - at));
+    pairs.push_back(Atom(c, names.back().c_str()));
+    pairs.push_back(Atom(c, ("KOVRIM_TEST_READ_" + std::to_string(names.size())).c_str()));
+    at = comma + 1;
+  }
+  const xcb_atom_t property = Atom(c, "KOVRIM_TEST_READ");
+  xcb_change_property(c, XCB_PROP_MODE_REPLACE, w, property, Atom(c, "ATOM_PAIR"), 32,
+                      static_cast<std::uint32_t>(pairs.size()), pairs.data());
+  xcb_convert_selection(c, w, selection, Atom(c, "MULTIPLE"), property, XCB_CURRENT_TIME);
+  xcb_flush(c);
+  const auto deadline = Clock::now() + std::chrono::seconds(5);
+  for (;;) {
+    xcb_generic_event_t* e = NextEvent(c, deadline);
+    if (!e) return 1;
+    const bool notified = (e->response_type & ~0x80) == XCB_SELECTION_NOTIFY;
+    const bool refused = notified && reinterpret_cast<xcb_selection_notify_event_t*>(e)->property == XCB_ATOM_NONE;
+    std::free(e);
+    if (refused) return 1;
+    if (notified) break;
+  }
+  // The owner marks a target it did not give with None in the list.
+  std::string answered;
+  xcb_atom_t type = XCB_ATOM_NONE;
+  if (!TakeProperty(c, w, property, answered, type) || answered.size() != pairs.size() * 4) return 1;
+  std::memcpy(pairs.data(), answered.data(), answered.size());
+  FILE* types = std::fopen(typeFile.c_str(), "w");
+  if (!types) return 2;
+  for (std::size_t i = 0; i < names.size(); ++i) {
+    std::string data;
+    xcb_atom_t dataType = XCB_ATOM_NONE;
+    if (pairs[2 * i + 1] != XCB_ATOM_NONE && !TakeProperty(c, w, pairs[2 * i + 1], data, dataType)) return 1;
+    std::fprintf(types, "%s\n", dataType == XCB_ATOM_NONE ? "NONE" : AtomName(c, dataType).c_str());
+    if (i == 0) std::fwrite(data.data(), 1, data.size(), stdout);
+    if (FILE* f = std::fopen((typeFile + "." + std::to_string(i + 1)).c_str(), "w")) {
+      std::fwrite(data.data(), 1, data.size(), f);
+      std::fclose(f);
+    }
+  }
+  std::fclose(types);
+  return 0;
+}
+
 int main(int argc, char** argv) {
   if (argc != 4 && !(argc == 5 && std::strcmp(argv[4], "abandon") == 0)) return 2;
   const bool abandon = argc == 5;
@@ -71,6 +127,7 @@ int main(int argc, char** argv) {
   xcb_create_window(c, XCB_COPY_FROM_PARENT, w, screen->root, 0, 0, 1, 1, 0, XCB_WINDOW_CLASS_INPUT_ONLY,
                     XCB_COPY_FROM_PARENT, XCB_CW_EVENT_MASK, &mask);
   const xcb_atom_t selection = Atom(c, argv[1]);
+  if (std::strncmp(argv[2], "MULTIPLE:", 9) == 0) return ReadMultiple(c, w, selection, argv[2] + 9, argv[3]);
   const xcb_atom_t target = Atom(c, argv[2]);
   const xcb_atom_t property = Atom(c, "KOVRIM_TEST_READ");
   const xcb_atom_t incr = Atom(c, "INCR");

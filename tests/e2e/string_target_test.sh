@@ -37,6 +37,15 @@ check() {
     head -c "$(wc -c <"$e2e_tmp/line")" "$e2e_tmp/got" | cmp -s - "$e2e_tmp/line" ||
       e2e_fail "$1's STRING does not begin with every byte: $(head -c 300 "$e2e_tmp/got" | od -An -tx1 | head -n 4)"
   fi
+  # So do they within one MULTIPLE request, beside UTF8_STRING.
+  if [ "$case" = codes ]; then
+    timeout 10 "$read_selection" CLIPBOARD MULTIPLE:STRING,UTF8_STRING,TEXT "$e2e_tmp/types" >/dev/null ||
+      e2e_fail "$1 does not answer MULTIPLE"
+    [ "$(tr '\n' ' ' <"$e2e_tmp/types")" = "STRING UTF8_STRING STRING " ] ||
+      e2e_fail "$1 answers MULTIPLE with the types $(tr '\n' ' ' <"$e2e_tmp/types")"
+    cmp -s "$e2e_tmp/types.1" "$e2e_tmp/expected" && cmp -s "$e2e_tmp/types.2" "$e2e_tmp/utf8" &&
+      cmp -s "$e2e_tmp/types.3" "$e2e_tmp/expected" || e2e_fail "$1 answers MULTIPLE with other bytes"
+  fi
   # A text selected in the box is answered alike.
   if [ "$case" = every-byte ] && [ -n "$kovrim_pid" ]; then
     timeout 10 "$read_selection" PRIMARY STRING "$e2e_tmp/type" >"$e2e_tmp/got" &&
