@@ -14,12 +14,11 @@
 #include <cstdlib>
 #include <cstring>
 #include <string>
-#include <string_view>
 #include <vector>
 #include <xcb/xcb.h>
 
 #include "platform/codepage.h"
-#include "platform/text.h"
+#include "platform/qt_text.h"
 #include "platform/x11_connection.h"
 
 namespace kovrim::vb {
@@ -170,8 +169,7 @@ class CodeByteAnswer : public QObject, public QAbstractNativeEventFilter {
     std::string bytes;
     xcb_atom_t type = target;
     if (EightBit(target)) {
-      bytes = cp1256::Encode(StringFromUtf16(
-          std::u16string_view(reinterpret_cast<const char16_t*>(text.utf16()), std::size_t(text.size()))));
+      bytes = cp1256::Encode(FromQString(text));
       type = XCB_ATOM_STRING;
     } else {
       const QByteArray utf8 = text.toUtf8();
