@@ -13,6 +13,7 @@
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
+#include <optional>
 #include <string>
 #include <vector>
 #include <xcb/xcb.h>
@@ -113,19 +114,20 @@ class CodeByteAnswer : public QObject, public QAbstractNativeEventFilter {
     if (mode == QClipboard::Clipboard ? !clipboard->ownsClipboard() : !clipboard->ownsSelection()) return false;
     const QMimeData* data = clipboard->mimeData(mode);
     if (!data || !data->hasText()) return false;
-    const QString text = data->text();
+    Answers answers{data->text(), {}, {}};
 
     if (!multiple) {
       // A reader of the old kind names no property: the target is the property.
       const xcb_atom_t property = request.property != XCB_ATOM_NONE ? request.property : request.target;
-      Notify(request, Put(request.requestor, property, request.target, text) ? property : xcb_atom_t{XCB_ATOM_NONE});
+      Notify(request, Put(request.requestor, property, request.target, answers) ? property : xcb_atom_t{XCB_ATOM_NONE});
       return true;
     }
     // MULTIPLE: a list of target and property pairs on the reader's window.
     // Taken over only when it asks for an 8-bit target and for nothing but
     // text; a pair that cannot be answered gets None as its property.
     if (request.property == XCB_ATOM_NONE) return false;
-    std::vector<xcb_atom_t> pairs = Pairs(request.requestor, request.property);
+    xcb_atom_t pairType = XCB_ATOM_NONE;
+    std::vector<xcb_atom_t> pairs = Pairs(request.requestor, request.property, pairType);
     if (pairs.empty() || pairs.size() % 2 != 0) return false;
     bool eightBit = false;
     for (std::size_t i = 0; i < pairs.size(); i += 2) {
@@ -135,19 +137,20 @@ class CodeByteAnswer : public QObject, public QAbstractNativeEventFilter {
     if (!eightBit) return false;
     bool failed = false;
     for (std::size_t i = 0; i < pairs.size(); i += 2) {
-      if (pairs[i + 1] != XCB_ATOM_NONE && Put(request.requestor, pairs[i + 1], pairs[i], text)) continue;
+      if (pairs[i + 1] != XCB_ATOM_NONE && Put(request.requestor, pairs[i + 1], pairs[i], answers)) continue;
       pairs[i + 1] = XCB_ATOM_NONE;
       failed = true;
     }
     if (failed)
-      xcb_change_property(connection_, XCB_PROP_MODE_REPLACE, request.requestor, request.property, pairType_, 32,
+      xcb_change_property(connection_, XCB_PROP_MODE_REPLACE, request.requestor, request.property, pairType, 32,
                           static_cast<std::uint32_t>(pairs.size()), pairs.data());
     Notify(request, request.property);
     return true;
   }
 
-  // The atom pairs of a MULTIPLE request; nothing when there are none.
-  std::vector<xcb_atom_t> Pairs(xcb_window_t requestor, xcb_atom_t property) {
+  // The atom pairs of a MULTIPLE request and the type they came as; nothing
+  // when there are none.
+  std::vector<xcb_atom_t> Pairs(xcb_window_t requestor, xcb_atom_t property, xcb_atom_t& type) {
     std::vector<xcb_atom_t> pairs;
     xcb_get_property_reply_t* reply = xcb_get_property_reply(
         connection_, xcb_get_property(connection_, 0, requestor, property, XCB_GET_PROPERTY_TYPE_ANY, 0, 1 << 16),
@@ -156,26 +159,34 @@ class CodeByteAnswer : public QObject, public QAbstractNativeEventFilter {
     if (reply->format == 32) {
       const auto* atoms = static_cast<const xcb_atom_t*>(xcb_get_property_value(reply));
       pairs.assign(atoms, atoms + xcb_get_property_value_length(reply) / 4);
-      pairType_ = reply->type;
+      type = reply->type;
     }
     std::free(reply);
     return pairs;
   }
 
-  // Writes text as target asks for it into the reader's property: 8-bit
+  // The text of one request in the forms it is asked for, each made once.
+  struct Answers {
+    QString text;
+    std::optional<std::string> codeBytes, utf8;
+    const std::string& CodeBytes() {
+      if (!codeBytes) codeBytes = cp1256::Encode(FromQString(text));
+      return *codeBytes;
+    }
+    const std::string& Utf8() {
+      if (!utf8) utf8 = text.toStdString();
+      return *utf8;
+    }
+  };
+
+  // Writes the text as target asks for it into the reader's property: 8-bit
   // targets as the code bytes, of type STRING; the others in UTF-8, of the
   // target's own type, as Qt gives them.  In pieces when large.
-  bool Put(xcb_window_t requestor, xcb_atom_t property, xcb_atom_t target, const QString& text) {
-    std::string bytes;
-    xcb_atom_t type = target;
-    if (EightBit(target)) {
-      bytes = cp1256::Encode(FromQString(text));
-      type = XCB_ATOM_STRING;
-    } else {
-      const QByteArray utf8 = text.toUtf8();
-      bytes.assign(utf8.constData(), std::size_t(utf8.size()));
-    }
-    if (bytes.size() > PieceSize()) return StartTransfer(requestor, property, type, std::move(bytes));
+  bool Put(xcb_window_t requestor, xcb_atom_t property, xcb_atom_t target, Answers& answers) {
+    const bool eightBit = EightBit(target);
+    const std::string& bytes = eightBit ? answers.CodeBytes() : answers.Utf8();
+    const xcb_atom_t type = eightBit ? xcb_atom_t{XCB_ATOM_STRING} : target;
+    if (bytes.size() > PieceSize()) return StartTransfer(requestor, property, type, bytes);
     xcb_change_property(connection_, XCB_PROP_MODE_REPLACE, requestor, property, type, 8,
                         static_cast<std::uint32_t>(bytes.size()), bytes.data());
     return true;
@@ -188,8 +199,8 @@ class CodeByteAnswer : public QObject, public QAbstractNativeEventFilter {
 
   bool StartTransfer(xcb_window_t requestor, xcb_atom_t property, xcb_atom_t type, std::string bytes) {
     // The reader's window tells of its property deletions only when asked;
-    // whatever else this program already hears of it stays.
-    // A window already in a transfer has the mask it had before that one.
+    // whatever else this program already hears of it stays (for a window
+    // already in a transfer, the mask it had before that one).
     std::erase_if(transfers_, [&](const Transfer& t) { return t.requestor == requestor && t.property == property; });
     std::uint32_t previousMask = 0;
     const auto busy = std::find_if(transfers_.begin(), transfers_.end(),
@@ -275,7 +286,6 @@ class CodeByteAnswer : public QObject, public QAbstractNativeEventFilter {
   xcb_atom_t multiple_ = XCB_ATOM_NONE;
   xcb_atom_t utf8_ = XCB_ATOM_NONE;
   xcb_atom_t textPlain_ = XCB_ATOM_NONE;
-  xcb_atom_t pairType_ = XCB_ATOM_NONE;  // the type the reader gave its pairs
   std::vector<Transfer> transfers_;
   QTimer expiry_;
 };
